@@ -1,0 +1,34 @@
+// The tool's text output. Everything the program prints on standard output
+// goes through here, in program order, so that printf-style lines and the
+// stream-style numbers agree and tests can capture the text.
+#pragma once
+
+#include <string>
+
+namespace manifit {
+
+// printf to the current output.
+void print(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// A double as the standard output stream prints it by default: "%g".
+std::string streamDouble(double value);
+
+// Flushes the current output (standard output unless captured).
+void flushOutput();
+
+// While an object of this type lives, output is collected in memory instead
+// of going to standard output. Captures nest.
+class CapturedOutput {
+ public:
+  CapturedOutput();
+  ~CapturedOutput();
+  CapturedOutput(const CapturedOutput&) = delete;
+  CapturedOutput& operator=(const CapturedOutput&) = delete;
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+  std::string* previous_;
+};
+
+}  // namespace manifit

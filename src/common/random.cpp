@@ -1,0 +1,10 @@
+#include "common/random.h"
+
+namespace manifit {
+
+RandomGenerator& sharedRandom() {
+  static RandomGenerator generator;
+  return generator;
+}
+
+}  // namespace manifit

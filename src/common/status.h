@@ -1,0 +1,22 @@
+// The outcome of an operation on outside input. A failed status carries the
+// message to print and the exit status the program ends with; only the
+// driver decides to end the process.
+#pragma once
+
+#include <string>
+#include <utility>
+
+namespace manifit {
+
+struct Status {
+  int exitCode = 0;
+  std::string message;  // printed on standard output as it stands
+
+  bool ok() const { return exitCode == 0; }
+  static Status success() { return Status{}; }
+  static Status failure(std::string message, int exitCode = 1) {
+    return Status{exitCode, std::move(message)};
+  }
+};
+
+}  // namespace manifit

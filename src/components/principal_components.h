@@ -1,0 +1,30 @@
+// Leading principal components of a table, extracted one at a time by an
+// alternating least-squares line fit followed by deflation.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace manifit {
+
+struct DataTable;
+
+struct PrincipalComponents {
+  std::vector<double> mean;
+  std::vector<std::vector<double>> components;  // componentCount unit vectors
+  bool quiet = false;
+  const DataTable* table = nullptr;
+  std::vector<double> variances;  // fractions of the total after toVarianceFractions
+  int componentCount = 0;
+
+  PrincipalComponents() = default;
+  explicit PrincipalComponents(const DataTable& analysed) : table(&analysed) {}
+
+  void computeComponents(int k);
+  void toVarianceFractions();
+  // Each returns false (after printing its message) when the file cannot be opened.
+  bool writeSummary(const std::string& path) const;
+  bool writeScores(const std::string& path) const;
+};
+
+}  // namespace manifit

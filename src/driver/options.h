@@ -1,0 +1,36 @@
+// The command line: thirteen options, each a dash and a word followed by one
+// value.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "common/status.h"
+
+namespace manifit {
+
+struct Options {
+  std::optional<std::string> data;         // -d
+  std::optional<std::string> ini;          // -i
+  int algorithm = -1;                      // -n
+  std::optional<std::string> output;       // -o
+  std::optional<std::string> weights;      // -w
+  std::string dataName = "none";           // -dat
+  int testPercent = -1;                    // -t
+  int takePercent = -1;                    // -take
+  int norm = 1;                            // -norm
+  std::optional<std::string> normdat;      // -normdat
+  std::optional<std::string> pcdat;        // -pcdat
+  std::optional<std::string> gen;          // -gen
+  std::optional<std::string> projections;  // -p
+};
+
+// Scans every argument (the program name included); the last value of an
+// option wins.
+Options scanOptions(int argc, const char* const* argv);
+
+// Checks the four mandatory options in order, printing each accepted value;
+// a missing one gives its FATAL ERROR message and exit status -1.
+Status validateOptions(const Options& options);
+
+}  // namespace manifit

@@ -1,0 +1,77 @@
+// The manifold being fitted: nodes in data space with fixed internal (grid)
+// coordinates, joined by edges (stretching), ribs (bending; middle node
+// first) and triangles (projection only).
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "common/status.h"
+#include "grid/node_assignment.h"
+
+namespace manifit {
+
+struct DataTable;
+
+class Grid {
+ public:
+  int nodeCount = 0;
+  int edgeCount = 0;
+  int ribCount = 0;
+  int triangleCount = 0;
+  std::string name = "Noname";
+  std::vector<std::vector<float>> nodes;       // dimension floats per node
+  std::vector<std::vector<float>> gridCoords;  // 3 floats per node
+  std::vector<std::array<int, 2>> edges;
+  std::vector<float> edgeCoefs;
+  std::vector<std::array<int, 3>> ribs;  // middle, first end, second end
+  std::vector<float> ribCoefs;
+  std::vector<std::array<int, 3>> triangles;
+  std::vector<std::vector<int>> nodeEdges;  // per node, the edges touching it
+  std::vector<float> nodeCache;             // nodeCount x dimension, row-major
+  std::vector<std::vector<float>> nodeRows;  // one copy of each node's position
+  int cachedRowCount = 0;
+  int type = -1;
+  int dimension = 0;
+  int manifoldDimension = 0;
+
+  Grid() = default;
+  Grid(const Grid&) = default;
+  Grid& operator=(const Grid&) = default;
+  virtual ~Grid() = default;
+
+  // The type-specific operations.
+  virtual void build() {}
+  virtual void grow(NodeAssignment assignment, int count);
+  virtual void breakRibs(NodeAssignment assignment, const DataTable& table);
+
+  // Maintenance shared by all types.
+  void allocate();
+  void clearAll();
+  void copyTopologyFrom(const Grid& source);
+  void refreshNodeCache();
+  void normalizeEdgeCoefs(int mode);  // 0: grid coordinates, 1: node positions
+  void normalizeRibCoefs(int mode);
+
+  // Nearest-node assignment and error figures.
+  void assignToNodes(NodeAssignment& assignment, const DataTable& table) const;
+  double centroidRms(const DataTable& table, const NodeAssignment& assignment) const;
+  double gmse(Grid& reference) const;
+
+  // Grid files.
+  Status readNodes(const std::string& path);
+  bool writeManifold(const std::string& path, const std::string& dataName) const;
+
+  // Projection of points onto the fitted grid.
+  void projectPoint(const float* x, float* out) const;
+  bool writeProjections(const std::string& path, const DataTable& table);
+
+  // Topology changes driven by the data.
+  void splitEdge(int edge);
+  void nodeMisfit(const DataTable& table, const NodeAssignment& assignment,
+                  std::vector<double>& misfit) const;
+  void buildIncidence();
+};
+
+}  // namespace manifit

@@ -1,0 +1,67 @@
+// The five grid types: rectangle, sphere, line, circle and a graph grown from
+// the data. Their build operations fix the numbering of nodes, edges, ribs
+// and triangles.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/status.h"
+#include "grid/grid.h"
+
+namespace manifit {
+
+enum GridTypeCode { kRectangular = 0, kSphere = 1, kLinear = 2, kCircle = 3, kGraph = 4 };
+
+// Refuses sizes below what the type's formulas need, or so large that the grid
+// cannot be built; typeName is the configuration's grid.type text.
+Status checkGridSizes(const std::string& typeName, int size1, int size2);
+
+class RectangularGrid : public Grid {
+ public:
+  int size2 = 0;  // rows
+  int size1 = 0;  // nodes per row
+  RectangularGrid(int size1, int size2, int dimension);
+  void build() override;
+  // Adds one ring of nodes around the rectangle by linear extrapolation.
+  void extrapolationStep();
+};
+
+class SphereGrid : public Grid {
+ public:
+  int size2 = 0;  // latitude rings
+  int size1 = 0;  // meridians
+  SphereGrid(int size1, int size2, int dimension);
+  void build() override;
+};
+
+class LinearGrid : public Grid {
+ public:
+  int size1 = 0;
+  LinearGrid(int size1, int dimension);
+  void build() override;
+};
+
+class CircleGrid : public Grid {
+ public:
+  int size1 = 0;
+  CircleGrid(int size1, int dimension);
+  void build() override;
+};
+
+class GraphGrid : public Grid {
+ public:
+  int size1 = 0;
+  int minclust = 5;
+  std::vector<Grid> subgrids;
+  GraphGrid(int size1, int dimension);
+  void build() override;
+
+  // The elastic graph built from the data, in this order.
+  Status scatterAndCluster(const DataTable& table, int rounds, double unused);
+  void buildClusterSegments(const DataTable& table);
+  void mergeSubgrids();
+  Status connectComponents();
+};
+
+}  // namespace manifit

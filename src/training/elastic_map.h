@@ -1,0 +1,61 @@
+// The trainer: it refers to the tables, the grid and the linear system, owns
+// the training schedule and the nearest-node assignment, and runs the
+// schedule of epochs and adaptation stages.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/status.h"
+#include "grid/node_assignment.h"
+#include "training/training_stage.h"
+
+namespace manifit {
+
+struct DataTable;
+class Grid;
+class SparseSystem;
+
+class ElasticMap {
+ public:
+  int dimension = 0;
+  int currentStage = 0;
+  int stageCount = 0;
+  float initStretch[3] = {0.8f, 0.8f, 0.8f};
+  float currentEp = 1.0f;
+  float currentRp = 1.0f;
+  std::vector<TrainingStage> stages;
+  std::string algtype = "epoch";
+  Grid* referenceGrid = nullptr;
+  Grid* grid = nullptr;
+  DataTable* data = nullptr;
+  DataTable* testData = nullptr;
+  SparseSystem* system = nullptr;
+  NodeAssignment assignment;
+
+  void setData(DataTable& table);
+  void setTestData(DataTable& table);
+  void setGrid(Grid& adopted);
+  void setReferenceGrid(Grid& reference);
+  void setSystem(SparseSystem& linearSystem);
+
+  // Lays the grid out along the principal components.
+  void placeGrid(const std::vector<double>& mean, const std::vector<std::vector<double>>& components,
+                 const std::vector<double>& fractions, int count);
+
+  // The schedule. A failed status stops the run (a grid that cannot be
+  // trained any further); the normal outcomes are all successes.
+  Status runStrategy();
+  Status runSchedule();
+  Status runGraphSchedule();
+
+  // One epoch and its parts.
+  long runEpoch();
+  long assignPoints();
+  long assembleSystem();
+  long computeRhs(int coordinate, double* out);
+  double mse() const;
+  double testMse() const;
+};
+
+}  // namespace manifit

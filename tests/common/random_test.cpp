@@ -1,0 +1,23 @@
+#include "common/random.h"
+
+#include <gtest/gtest.h>
+
+namespace manifit {
+
+TEST(RandomGenerator, FirstDrawsFromTheStartState) {
+  RandomGenerator generator;
+  const int expected[] = {41, 18467, 6334, 26500, 19169};
+  for (int value : expected) EXPECT_EQ(generator.next(), value);
+}
+
+TEST(RandomGenerator, ResultsStayWithinFifteenBits) {
+  RandomGenerator generator;
+  generator.state = 0xFFFFFFFFu;
+  for (int i = 0; i < 100000; ++i) {
+    const int r = generator.next();
+    ASSERT_GE(r, 0);
+    ASSERT_LE(r, 32767);
+  }
+}
+
+}  // namespace manifit
