@@ -109,6 +109,9 @@ TEST(ReadTable, MissingFileIsNamed) {
   EXPECT_EQ(status.exitCode, 1);
   EXPECT_EQ(status.message, "File not found: " + path + ".\n");
   EXPECT_EQ(table.pointCount, 0);
+
+  const std::string folder = freshFolder();
+  EXPECT_EQ(table.readTable(folder).message, "File not found: " + folder + ".\n");
 }
 
 TEST(WriteTable, HeaderThenTenCharacterFieldsWithThreeDecimals) {

@@ -131,6 +131,9 @@ TEST(Program, BadInputStopsWithItsMessageAndStatusOne) {
       {"2 1\n1 2\n", "0 0\n", "",
        "Weights file weights.txt: the weights add up to 0; their total must be a finite number "
        "above 0.\n"},
+      {"2 1\n1 2\n", "1 0\n", " -t 50",
+       "Weights file weights.txt: the random split kept only points of weight 0, so there is "
+       "nothing to fit.\n"},
       {"2 1\n1 2\n", nullptr, " -normdat no/such/folder.txt",
        "Can not open file no/such/folder.txt for writing. \n"},
       {"2 1\n1 2\n", nullptr, " -t 100",
