@@ -5,44 +5,13 @@
 #include <vector>
 
 #include "linalg/fatal_exit.h"
+#include "linalg/matrix_builders.h"
 
 namespace manifit {
 
 using ::testing::ExitedWithCode;
 
 namespace {
-
-struct Entry {
-  int row;
-  int column;
-  double value;
-};
-
-CompColMatrix convert(int rows, int columns, const std::vector<Entry>& entries) {
-  std::vector<int> r;
-  std::vector<int> c;
-  std::vector<double> v;
-  for (const Entry& e : entries) {
-    r.push_back(e.row);
-    c.push_back(e.column);
-    v.push_back(e.value);
-  }
-  const CoordMatrix coordinates(rows, columns, static_cast<int>(entries.size()), v.data(),
-                                r.data(), c.data(), 0);
-  return CompColMatrix(coordinates);
-}
-
-std::vector<int> intsOf(const MV_Vector_int& v) {
-  return std::vector<int>(v.data(), v.data() + v.length());
-}
-
-std::vector<double> doublesOf(const MV_Vector_double& v) {
-  return std::vector<double>(v.data(), v.data() + v.length());
-}
-
-MV_Vector_double vectorOf(std::initializer_list<double> values) {
-  return MV_Vector_double(values.begin(), static_cast<int>(values.size()));
-}
 
 const std::vector<Entry> kTridiagonal = {{0, 0, 4},  {0, 1, -1}, {1, 0, -1}, {1, 1, 4},
                                          {1, 2, -1}, {2, 1, -1}, {2, 2, 4}};

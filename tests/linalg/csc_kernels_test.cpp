@@ -26,8 +26,8 @@ struct TriSolveCall {
     const int m = 2;
     const int n = 1;
     const double alpha = 1.0;
-    csc_tri_solve(&transa, &m, &n, &unitd, nullptr, &alpha, descra, kValues, kRows, kStarts, t,
-                  &m, &beta, t + 1, &m, t, &m);
+    csc_tri_solve(&transa, &m, &n, &unitd, nullptr, &alpha, descra, kValues, kRows, kStarts, t, &m,
+                  &beta, t + 1, &m, t, &m);
   }
 };
 
@@ -56,8 +56,8 @@ TEST(CscMultAdd, AddsTheProductAndTransposedProduct) {
   const double b[] = {1.0, 2.0};
   double y[] = {100.0, 200.0};
   const int plain = 0;
-  csc_mult_add(&plain, &m, &n, &k, &alpha, descra, kValues, kRows, kStarts, b, &k, &beta, y + 1,
-               &m, y, &m);
+  csc_mult_add(&plain, &m, &n, &k, &alpha, descra, kValues, kRows, kStarts, b, &k, &beta, y + 1, &m,
+               y, &m);
   EXPECT_EQ(y[0], 102.0);  // + 2*1
   EXPECT_EQ(y[1], 209.0);  // + 1*1 + 4*2
   double yt[] = {0.0, 0.0};

@@ -3,16 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "linalg/fatal_exit.h"
+#include "linalg/matrix_builders.h"
 
 namespace manifit {
 
 using ::testing::ExitedWithCode;
-
-namespace {
-MV_Vector_double vectorOf(std::initializer_list<double> values) {
-  return MV_Vector_double(values.begin(), static_cast<int>(values.size()));
-}
-}  // namespace
 
 TEST(VectorArithmetic, ElementWiseResults) {
   const MV_Vector_double x = vectorOf({1.0, -1.0});
