@@ -63,6 +63,10 @@ TEST(CompColMatrix, EmptyColumnsAndEmptyMatrices) {
   const CompColMatrix zeroOrder = convert(0, 0, {});
   EXPECT_EQ(intsOf(zeroOrder.col_start), (std::vector<int>{0}));
   EXPECT_EQ((zeroOrder * MV_Vector_double(0)).length(), 0);
+  // Vectors without any storage are fine operands for an order-0 matrix.
+  MV_Vector_double nothing;
+  multiplyInto(zeroOrder, MV_Vector_double(), nothing);
+  EXPECT_EQ(nothing.length(), 0);
 }
 
 TEST(CompColMatrix, RepeatedEntriesStaySeparateAndBothCount) {

@@ -80,6 +80,9 @@ TEST(IcPreconditioner, LowerOnlyAndUnsortedColumnsGiveTheSameFactor) {
 TEST(IcPreconditioner, OrderZeroAndOne) {
   const IcPreconditioner empty(convert(0, 0, {}));
   EXPECT_EQ(empty.apply(MV_Vector_double(0)).length(), 0);
+  MV_Vector_double nothing;
+  empty.applyInto(MV_Vector_double(), nothing);
+  EXPECT_EQ(nothing.length(), 0);
   const IcPreconditioner single = factorOf({{16}});
   EXPECT_EQ(doublesOf(single.apply(vectorOf({8}))), (std::vector<double>{0.5}));
 }
