@@ -86,9 +86,9 @@ Status Grid::readNodes(const std::string& path) {
     const std::vector<std::string> tokens = splitTokens(line);
     if (tokens.empty()) continue;
     if (static_cast<int>(tokens.size()) < dimension) {
-      status = Status::failure(lineMessage(
-          path, lineNumber,
-          std::to_string(tokens.size()) + " values, expected " + std::to_string(dimension)));
+      status = Status::failure(lineMessage(path, lineNumber,
+                                           std::to_string(dimension) + " values needed, " +
+                                               std::to_string(tokens.size()) + " found"));
       break;
     }
     std::vector<float> position(static_cast<size_t>(dimension));
