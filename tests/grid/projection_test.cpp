@@ -85,6 +85,22 @@ TEST(Projection, CornerPointsAreMeasuredAgainstTheirOwnTriangles) {
   EXPECT_FLOAT_EQ(out[1], 1.0f);
 }
 
+TEST(Projection, FirstTriangleHoldingThePlaneProjectionWins) {
+  // Two triangles around node 0 whose planes both hold the point's projection.
+  Grid grid;
+  grid.dimension = 3;
+  grid.nodeCount = 5;
+  grid.triangleCount = 2;
+  grid.nodes = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 0, 0.5f}, {0, 1, 0.5f}};
+  grid.gridCoords = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {5, 0, 0}, {0, 5, 0}};
+  grid.triangles = {{0, 1, 2}, {0, 3, 4}};
+  grid.refreshNodeCache();
+  const std::vector<float> out = project(grid, {0.2f, 0.2f, -0.1f});
+  EXPECT_FLOAT_EQ(out[0], 0.2f);
+  EXPECT_FLOAT_EQ(out[1], 0.2f);
+  EXPECT_FLOAT_EQ(out[2], 0.0f);
+}
+
 TEST(Projection, FarAwayPointsOfLargeMagnitudeAreStillProjected) {
   // Squared distances reach 1e8 here, beyond any finite start value of 1e7.
   const RectangularGrid grid = planarRectangle(1e4f);
