@@ -136,4 +136,12 @@ TEST(ManifoldFile, UnwritablePathPrintsTheMessageWithoutLineEnd) {
   EXPECT_EQ(capture.text(), "Can not open file for writing: " + path);
 }
 
+TEST(ManifoldFile, FailedWriteIsReported) {
+  if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
+  Grid grid;
+  CapturedOutput capture;
+  EXPECT_FALSE(grid.writeManifold("/dev/full", "none"));
+  EXPECT_EQ(capture.text(), "Can not write file /dev/full\n");
+}
+
 }  // namespace manifit

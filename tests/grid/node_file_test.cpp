@@ -100,15 +100,19 @@ TEST(NodeFile, RefusalsNameTheFileAndLineAndLeaveTheGridUnchanged) {
   };
   const std::string path = folder + "nodes.txt";
   const std::vector<Case> cases = {
-      {"1 2\n\n3\n", "Node file " + path + ", line 3: 2 values needed, 1 found\n"},
-      {"1 nan\n", "Node file " + path + ", line 1: value 2 (nan) is not a finite number\n"},
-      {"1 2\n-inf 0\n", "Node file " + path + ", line 2: value 1 (-inf) is not a finite number\n"},
-      {"1e39 0\n", "Node file " + path + ", line 1: value 1 (1e39) is not a finite number\n"},
+      {"1 2\n\n3\n", "Node file " + path + ", line 3: the node has 1 of 2 coordinates.\n"},
+      {"1 nan\n",
+       "Node file " + path + ", line 1: coordinate 2 is not a finite number: \"nan\".\n"},
+      {"1 2\n-inf 0\n",
+       "Node file " + path + ", line 2: coordinate 1 is not a finite number: \"-inf\".\n"},
+      {"1e39 0\n",
+       "Node file " + path + ", line 1: coordinate 1 is not a finite number: \"1e39\".\n"},
       {"0 information\n",
-       "Node file " + path + ", line 1: value 2 (information) is not a finite number\n"},
-      {"1 1\n" + longLine + "\n", "Node file " + path + ", line 2: longer than 9999 characters\n"},
-      {"\n \n", "Node file " + path + " holds no nodes\n"},
-      {"", "Node file " + path + " holds no nodes\n"},
+       "Node file " + path + ", line 1: coordinate 2 is not a finite number: \"information\".\n"},
+      {"1 1\n" + longLine + "\n",
+       "Node file " + path + ", line 2: the line is longer than 9999 characters.\n"},
+      {"\n \n", "Node file " + path + " holds no nodes.\n"},
+      {"", "Node file " + path + " holds no nodes.\n"},
   };
   for (const Case& c : cases) {
     writeTextFile(path, c.text);
@@ -141,7 +145,7 @@ TEST(NodeFile, UnreadableFileAndUnsetDimensionAreRefused) {
   const Status noDimension = unset.readNodes(folder + "nodes.txt");
   EXPECT_EQ(noDimension.exitCode, 1);
   EXPECT_EQ(noDimension.message,
-            "Node file " + folder + "nodes.txt: the grid dimension is not set\n");
+            "Node file " + folder + "nodes.txt: the grid dimension is not set.\n");
 }
 
 }  // namespace manifit

@@ -164,14 +164,29 @@ TEST(ProjectionsFile, OneLinePerPointWithFreshValuesForEachPoint) {
             "0.000000\t0.000000\t0.000000\n");
 }
 
-TEST(ProjectionsFile, UnwritablePathIsReported) {
+TEST(ProjectionsFile, RefusalsAreReported) {
   RectangularGrid grid = planarRectangle(1.0f);
   DataTable table;
   fillTable(table, {{0.0f, 0.0f}});
   const std::string path = gridFilesTempFolder() + "missing/projections.txt";
-  CapturedOutput capture;
-  EXPECT_FALSE(grid.writeProjections(path, table));
-  EXPECT_EQ(capture.text(), "Can not open file for writing " + path + "\n");
+  {
+    CapturedOutput capture;
+    EXPECT_FALSE(grid.writeProjections(path, table));
+    EXPECT_EQ(capture.text(), "Can not open file for writing " + path + "\n");
+  }
+  DataTable narrow;
+  fillTable(narrow, {{0.0f}});
+  {
+    CapturedOutput capture;
+    EXPECT_FALSE(grid.writeProjections(path, narrow));
+    EXPECT_EQ(capture.text(),
+              "Can not write projections to " + path + ": the table has 1 columns, the grid 2\n");
+  }
+  if (access("/dev/full", W_OK) == 0) {
+    CapturedOutput capture;
+    EXPECT_FALSE(grid.writeProjections("/dev/full", table));
+    EXPECT_EQ(capture.text(), "Can not write file /dev/full\n");
+  }
 }
 
 }  // namespace manifit
