@@ -108,17 +108,19 @@ TEST(Extrapolation, RegularLatticeIsExtendedWithTheSameSpacing) {
 
 TEST(Extrapolation, GridThatIsNoLongerAFullRectangleIsLeftAlone) {
   RectangularGrid grid = bentRectangle();
-  // As after a grow adaptation: one more node than the rectangle holds.
-  grid.nodes.push_back({0.0f, 0.0f, 0.0f});
-  grid.gridCoords.push_back({0.0f, 0.0f, 0.0f});
-  grid.nodeCount = 101;
+  // A grow adaptation inserts one node into the busiest edge.
+  NodeAssignment assignment;
+  assignment.lists.assign(100, {});
+  assignment.lists[0] = {0, 1, 2};
+  grid.grow(assignment, 1);
+  ASSERT_EQ(grid.nodeCount, 101);
   const std::vector<std::vector<float>> nodes = grid.nodes;
   CapturedOutput capture;
   grid.extrapolationStep();
   EXPECT_EQ(capture.text(), "Extrapolation skipped: the grid is no longer a full rectangle\n");
   EXPECT_EQ(grid.nodeCount, 101);
   EXPECT_EQ(grid.size1, 10);
-  EXPECT_EQ(grid.edgeCount, 180);
+  EXPECT_EQ(grid.edgeCount, 181);
   EXPECT_EQ(grid.nodes, nodes);
 }
 

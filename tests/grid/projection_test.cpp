@@ -9,6 +9,7 @@
 #include "grid/grid.h"
 #include "grid/grid_types.h"
 #include "grid_file_paths.h"
+#include "test_table.h"
 
 namespace manifit {
 
@@ -23,19 +24,6 @@ RectangularGrid planarRectangle(float scale) {
   }
   grid.refreshNodeCache();
   return grid;
-}
-
-// A table that holds the given rows.
-void fillTable(DataTable& table, const std::vector<std::vector<float>>& points) {
-  table.pointCount = static_cast<int>(points.size());
-  table.dimension = static_cast<int>(points[0].size());
-  for (const std::vector<float>& point : points) {
-    table.storage.insert(table.storage.end(), point.begin(), point.end());
-  }
-  for (int p = 0; p < table.pointCount; ++p) {
-    table.rows.push_back(table.storage.data() + p * table.dimension);
-  }
-  table.ownsRows = true;
 }
 
 std::vector<float> project(const Grid& grid, std::vector<float> point) {
@@ -120,6 +108,16 @@ TEST(Projection, NodeOutsideEveryTriangleGivesItsOwnGridCoordinates) {
   grid.refreshNodeCache();
   const std::vector<float> out = project(grid, {5.5f, 4.0f});
   EXPECT_EQ(out, (std::vector<float>{0.5f, 0.5f, 0.25f}));
+
+  // A node inserted by grow belongs to no triangle.
+  RectangularGrid grown = planarRectangle(1.0f);
+  NodeAssignment assignment;
+  assignment.lists.assign(9, {});
+  assignment.lists[0] = {0, 1};
+  grown.grow(assignment, 1);
+  ASSERT_EQ(grown.nodeCount, 10);
+  grown.refreshNodeCache();
+  EXPECT_EQ(project(grown, grown.nodes[9]), grown.gridCoords[9]);
 }
 
 TEST(Projection, GridsWithoutTrianglesProjectOntoTheNearestEdge) {
@@ -153,9 +151,8 @@ TEST(ProjectionsFile, OneLinePerPointWithFreshValuesForEachPoint) {
   RectangularGrid grid = planarRectangle(1.0f);
   // Moving the nodes after the last refresh: writing refreshes the cache.
   for (std::vector<float>& node : grid.nodes) node = {node[0] * 2.0f, node[1] * 2.0f};
-  DataTable table;
   // The last point has no nearest node: it must not repeat the one before.
-  fillTable(table, {{4.0f, 2.0f}, {0.5f, 0.5f}, {std::nanf(""), 0.0f}});
+  const DataTable table = makeTable({{4.0f, 2.0f}, {0.5f, 0.5f}, {std::nanf(""), 0.0f}});
   const std::string path = gridFilesTempFolder() + "projections.txt";
   ASSERT_TRUE(grid.writeProjections(path, table));
   EXPECT_EQ(readTextFile(path),
@@ -166,16 +163,14 @@ TEST(ProjectionsFile, OneLinePerPointWithFreshValuesForEachPoint) {
 
 TEST(ProjectionsFile, RefusalsAreReported) {
   RectangularGrid grid = planarRectangle(1.0f);
-  DataTable table;
-  fillTable(table, {{0.0f, 0.0f}});
+  const DataTable table = makeTable({{0.0f, 0.0f}});
   const std::string path = gridFilesTempFolder() + "missing/projections.txt";
   {
     CapturedOutput capture;
     EXPECT_FALSE(grid.writeProjections(path, table));
     EXPECT_EQ(capture.text(), "Can not open file for writing " + path + "\n");
   }
-  DataTable narrow;
-  fillTable(narrow, {{0.0f}});
+  const DataTable narrow = makeTable({{0.0f}});
   {
     CapturedOutput capture;
     EXPECT_FALSE(grid.writeProjections(path, narrow));
