@@ -126,13 +126,7 @@ void ElasticMap::runExtrapolation(const TrainingStage& stage) {
   if (grid->type != kRectangular) return;
   auto* rectangle = dynamic_cast<RectangularGrid*>(grid);
   if (rectangle == nullptr) return;
-  for (int pass = 0; pass < stage.extrapolate; ++pass) {
-    if (rectangle->nodeCount != rectangle->size1 * rectangle->size2) {
-      print("Extrapolation skipped: the grid is no longer a full rectangle\n");
-      continue;
-    }
-    rectangle->extrapolationStep();
-  }
+  for (int pass = 0; pass < stage.extrapolate; ++pass) rectangle->extrapolationStep();
 }
 
 }  // namespace manifit
