@@ -48,7 +48,7 @@ Status checkGridSizes(const std::string& typeName, int size1, int size2) {
     if (nodes > kMaxGridNodes) {
       std::string sizes = "grid.size1 " + std::to_string(size1);
       if (rule.min2 > 0) sizes += " and grid.size2 " + std::to_string(size2);
-      return Status::failure("Grid type " + std::string(rule.typeName) + ": " + sizes + " give " +
+      return Status::failure("Grid type " + std::string(rule.typeName) + ": " + sizes + " means " +
                              std::to_string(nodes) + " nodes, more than the " +
                              std::to_string(kMaxGridNodes) + " a grid can hold\n");
     }
