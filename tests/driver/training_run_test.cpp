@@ -9,7 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "common/output.h"
 #include "data/temp_files.h"
+#include "driver/options.h"
+#include "driver/prepare_data.h"
+#include "driver/training_run.h"
 
 namespace manifit {
 namespace {
@@ -298,6 +302,39 @@ TEST(TrainingRun, ExampleSectionsTrainTheIrisData) {
     EXPECT_EQ(nodeCountOf(readText(run.folder + "/out.map")), nodes[n - 1]);
     EXPECT_EQ(run.output.find("Result = "), std::string::npos) << run.output;
   }
+}
+
+TEST(TrainingRun, ProceedsWithTheKeptPartOfASplit) {
+  const TrainedRun run =
+      train(std::string(kLine) + "epoch.id 1\nepoch.numiter 1\n", "-t 30 -normdat norm.txt");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const std::string norm = readText(run.folder + "/norm.txt");
+  const long kept = std::count(norm.begin(), norm.end(), '\n');
+  EXPECT_LT(kept, 150);
+  EXPECT_NE(run.output.find("Proceeding with " + std::to_string(kept) + " points\n"),
+            std::string::npos)
+      << run.output;
+}
+
+// The -normdat file turns unwritable between the preparation and the end of
+// the run: the other outputs are written, then the run fails.
+TEST(TrainingRun, UnwritableNormalizedTableAtTheEnd) {
+  const std::string folder = freshFolder();
+  writeText(folder + "/run.ini", "#ALG1\ngrid.type circle\ngrid.size1 5\n");
+  Options options;
+  options.data = irisPath;
+  options.ini = folder + "/run.ini";
+  options.algorithm = 1;
+  options.output = folder + "/out.map";
+  PreparedData prepared;
+  CapturedOutput capture;
+  ASSERT_TRUE(prepareData(options, prepared).ok());
+  options.normdat = folder + "/no/such/norm.txt";
+  const Status status = runTraining(options, prepared);
+  EXPECT_EQ(status.exitCode, 1);
+  EXPECT_EQ(status.message, "Can not open file " + *options.normdat + " for writing. \n");
+  EXPECT_NE(capture.text().find("\nFinal MSE: "), std::string::npos);
+  EXPECT_EQ(nodeCountOf(readText(folder + "/out.map")), "5");
 }
 
 }  // namespace
