@@ -61,6 +61,7 @@ void Grid::clearAll() {
   nodeCache.clear();
   nodeRows.clear();
   cachedRowCount = 0;
+  nodeBlocks = NodeBlocks();
 }
 
 void Grid::copyTopologyFrom(const Grid& source) {
@@ -103,6 +104,7 @@ void Grid::refreshNodeCache() {
     std::copy_n(row.begin(), filled, nodeRows[i].begin());
   }
   cachedRowCount = static_cast<int>(count);
+  buildNodeBlocks(nodeCache.data(), static_cast<int>(count), static_cast<int>(width), nodeBlocks);
 }
 
 // L_e = |a - b|^2 (float); coefficient_e = mean(L) / L_e.

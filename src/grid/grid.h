@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/status.h"
+#include "geometry/node_blocks.h"
 #include "grid/node_assignment.h"
 
 namespace manifit {
@@ -28,10 +29,11 @@ class Grid {
   std::vector<std::array<int, 3>> ribs;  // middle, first end, second end
   std::vector<float> ribCoefs;
   std::vector<std::array<int, 3>> triangles;
-  std::vector<std::vector<int>> nodeEdges;  // per node, the edges touching it
-  std::vector<float> nodeCache;             // nodeCount x dimension, row-major
+  std::vector<std::vector<int>> nodeEdges;   // per node, the edges touching it
+  std::vector<float> nodeCache;              // nodeCount x dimension, row-major
   std::vector<std::vector<float>> nodeRows;  // one copy of each node's position
   int cachedRowCount = 0;
+  NodeBlocks nodeBlocks;  // the node cache laid out for the vectorised search
   int type = -1;
   int dimension = 0;
   int manifoldDimension = 0;

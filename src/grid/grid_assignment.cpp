@@ -4,6 +4,7 @@
 
 #include "data/data_table.h"
 #include "geometry/distance.h"
+#include "geometry/nearest_node.h"
 #include "grid/grid.h"
 
 namespace manifit {
@@ -24,20 +25,16 @@ int searchableRows(const Grid& grid) {
 // squared distance; ties keep the lower node index.
 void Grid::assignToNodes(NodeAssignment& assignment, const DataTable& table) const {
   assignment.lists.assign(static_cast<size_t>(std::max(nodeCount, 0)), std::vector<int>());
-  const int rows = searchableRows(*this);
-  const float* cache = nodeCache.data();
-  for (int p = 0; p < table.pointCount; ++p) {
-    const float* x = table.row(p);
-    float best = std::numeric_limits<float>::infinity();
-    int index = -1;
-    for (int j = 0; j < rows; ++j) {
-      const float d = squaredDistanceToRow(cache, static_cast<long>(j) * dimension, x, dimension);
-      if (d < best) {
-        best = d;
-        index = j;
-      }
-    }
-    if (index != -1) assignment.lists[static_cast<size_t>(index)].push_back(p);
+  if (table.pointCount <= 0) return;
+  const NodeSearch search =
+      makeNodeSearch(nodeCache.data(), dimension, nodeBlocks, searchableRows(*this), dimension);
+  const size_t count = static_cast<size_t>(table.pointCount);
+  std::vector<int> nearest(count);
+  std::vector<float> distance(count);
+  nearestNodes(search, table.rows.data(), table.pointCount, nearest.data(), distance.data());
+  for (size_t p = 0; p < count; ++p) {
+    if (nearest[p] != -1)
+      assignment.lists[static_cast<size_t>(nearest[p])].push_back(static_cast<int>(p));
   }
 }
 
@@ -69,18 +66,16 @@ double Grid::gmse(Grid& reference) const {
   reference.refreshNodeCache();
   if (nodeCount <= 0) return 0.0;
   const int count = std::min(dimension, reference.dimension);
-  const int rows = searchableRows(reference);
+  const NodeSearch search = makeNodeSearch(reference.nodeCache.data(), reference.dimension,
+                                           reference.nodeBlocks, searchableRows(reference), count);
+  const size_t n = static_cast<size_t>(nodeCount);
+  std::vector<const float*> points(n);
+  for (size_t i = 0; i < n; ++i) points[i] = nodes[i].data();
+  std::vector<int> nearestNode(n);
+  std::vector<float> nearest(n);
+  nearestNodes(search, points.data(), nodeCount, nearestNode.data(), nearest.data());
   double sum = 0.0;
-  for (int i = 0; i < nodeCount; ++i) {
-    const float* x = nodes[static_cast<size_t>(i)].data();
-    float nearest = std::numeric_limits<float>::infinity();
-    for (int j = 0; j < rows; ++j) {
-      const float d = squaredDistanceToRow(reference.nodeCache.data(),
-                                           static_cast<long>(j) * reference.dimension, x, count);
-      if (d < nearest) nearest = d;
-    }
-    sum += nearest;
-  }
+  for (size_t i = 0; i < n; ++i) sum += nearest[i];
   return std::sqrt(sum / nodeCount);
 }
 

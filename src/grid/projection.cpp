@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "common/output.h"
+#include "common/parallel.h"
 #include "data/data_table.h"
 #include "geometry/distance.h"
+#include "geometry/nearest_node.h"
 #include "grid/grid.h"
 
 namespace manifit {
@@ -35,25 +37,17 @@ const float* nodeRow(const Grid& grid, int node) {
   return grid.nodeRows[static_cast<size_t>(node)].data();
 }
 
-// The node with the smallest squared distance to x (ties keep the lower
-// index), or -1 when no distance is below infinity.
-int nearestNode(const Grid& grid, const float* x) {
+// The search for the nearest node of a point (ties keep the lower index;
+// -1 when no distance is below infinity) over the nodes that have a cached
+// row and grid coordinates.
+NodeSearch nearestNodeSearch(const Grid& grid) {
   const size_t dimension = static_cast<size_t>(grid.dimension);
   const size_t cachedNodes = dimension == 0 ? 0 : grid.nodeCache.size() / dimension;
   const int count =
       static_cast<int>(std::min({static_cast<size_t>(std::max(grid.nodeCount, 0)), cachedNodes,
                                  grid.nodeRows.size(), grid.gridCoords.size()}));
-  float best = kInfinity;
-  int nearest = -1;
-  for (int j = 0; j < count; ++j) {
-    const float d = squaredDistanceToRow(grid.nodeCache.data(),
-                                         static_cast<long>(j) * grid.dimension, x, grid.dimension);
-    if (d < best) {
-      best = d;
-      nearest = j;
-    }
-  }
-  return nearest;
+  return makeNodeSearch(grid.nodeCache.data(), grid.dimension, grid.nodeBlocks, count,
+                        grid.dimension);
 }
 
 // Projection onto the nearest triangle that has node k as a corner:
@@ -122,19 +116,26 @@ bool allFinite(const std::array<float, 3>& values) {
   return std::isfinite(values[0]) && std::isfinite(values[1]) && std::isfinite(values[2]);
 }
 
+// The projection of x, whose nearest node is k, onto the grid.
+void projectFromNode(const Grid& grid, const float* x, int k, float* out) {
+  std::array<float, 3> projected{};
+  const bool found = grid.triangles.empty() ? projectOnEdges(grid, x, k, projected)
+                                            : projectOnTriangles(grid, x, k, projected);
+  if (!found || !allFinite(projected)) {
+    // No applicable triangle or edge: the nearest node stands for the point.
+    for (int q = 0; q < 3; ++q) projected[static_cast<size_t>(q)] = gridCoord(grid, k, q);
+  }
+  for (int q = 0; q < 3; ++q) out[q] = projected[static_cast<size_t>(q)];
+}
+
 }  // namespace
 
 void Grid::projectPoint(const float* x, float* out) const {
-  const int k = nearestNode(*this, x);
+  int k = -1;
+  float distance = 0.0f;
+  nearestNodesWith(bestKernel(), nearestNodeSearch(*this), &x, 1, &k, &distance);
   if (k < 0) return;
-  std::array<float, 3> projected{};
-  const bool found = triangles.empty() ? projectOnEdges(*this, x, k, projected)
-                                       : projectOnTriangles(*this, x, k, projected);
-  if (!found || !allFinite(projected)) {
-    // No applicable triangle or edge: the nearest node stands for the point.
-    for (int q = 0; q < 3; ++q) projected[static_cast<size_t>(q)] = gridCoord(*this, k, q);
-  }
-  for (int q = 0; q < 3; ++q) out[q] = projected[static_cast<size_t>(q)];
+  projectFromNode(*this, x, k, out);
 }
 
 bool Grid::writeProjections(const std::string& path, const DataTable& table) {
@@ -149,11 +150,27 @@ bool Grid::writeProjections(const std::string& path, const DataTable& table) {
     return false;
   }
   refreshNodeCache();
-  for (int p = 0; p < table.pointCount; ++p) {
-    // A point without a nearest node (no nodes, or every distance overflows)
-    // writes zeros, never the previous point's values.
-    float out[3] = {0.0f, 0.0f, 0.0f};
-    projectPoint(table.row(p), out);
+  // Each point's projection is independent: all of them first, over the
+  // worker threads, then the file in point order. A point without a nearest
+  // node (no nodes, or every distance overflows) writes zeros, never the
+  // previous point's values.
+  const size_t count = static_cast<size_t>(std::max(table.pointCount, 0));
+  std::vector<float> projections(count * 3, 0.0f);
+  const NodeSearch search = nearestNodeSearch(*this);
+  const double perPoint = 3.0 * search.nodeLimit * std::max(dimension, 1);
+  parallelFor(table.pointCount, perPoint, [&](long begin, long end) {
+    std::vector<int> nearest(static_cast<size_t>(end - begin));
+    std::vector<float> distance(static_cast<size_t>(end - begin));
+    const float* const* points = table.rows.data() + begin;
+    nearestNodesWith(bestKernel(), search, points, end - begin, nearest.data(), distance.data());
+    for (long p = begin; p < end; ++p) {
+      const int k = nearest[static_cast<size_t>(p - begin)];
+      if (k >= 0)
+        projectFromNode(*this, points[p - begin], k, &projections[static_cast<size_t>(p) * 3]);
+    }
+  });
+  for (size_t p = 0; p < count; ++p) {
+    const float* out = &projections[p * 3];
     std::fprintf(file, "%f\t%f\t%f\n", out[0], out[1], out[2]);
   }
   const bool failed = std::ferror(file) != 0;

@@ -1,0 +1,63 @@
+#include "common/parallel.h"
+
+#include <algorithm>
+#include <atomic>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace manifit {
+
+namespace {
+
+// Below this many operations per thread, starting a thread costs more than
+// it saves.
+constexpr double kOperationsPerThread = 2.0e6;
+
+std::atomic<int>& threadSetting() {
+  static std::atomic<int> setting(hardwareThreads());
+  return setting;
+}
+
+}  // namespace
+
+int hardwareThreads() {
+  const unsigned count = std::thread::hardware_concurrency();
+  return count == 0 ? 1 : static_cast<int>(std::min(count, 1024u));
+}
+
+int workerThreads() {
+  return threadSetting().load();
+}
+
+void setWorkerThreads(int count) {
+  threadSetting().store(std::max(count, 1));
+}
+
+void parallelFor(long count, double costPerItem, const std::function<void(long, long)>& work) {
+  if (count <= 0) return;
+  const double cost = static_cast<double>(count) * std::max(costPerItem, 1.0);
+  long pieces = std::min<long>(workerThreads(), count);
+  pieces = std::min<long>(pieces, static_cast<long>(cost / kOperationsPerThread) + 1);
+  if (pieces <= 1) {
+    work(0, count);
+    return;
+  }
+  std::vector<std::thread> helpers;
+  helpers.reserve(static_cast<size_t>(pieces - 1));
+  long inlineFrom = pieces;  // pieces no thread could be started for
+  for (long piece = 1; piece < pieces; ++piece) {
+    try {
+      helpers.emplace_back(work, count * piece / pieces, count * (piece + 1) / pieces);
+    } catch (const std::system_error&) {
+      inlineFrom = piece;
+      break;
+    }
+  }
+  work(0, count / pieces);
+  for (long piece = inlineFrom; piece < pieces; ++piece)
+    work(count * piece / pieces, count * (piece + 1) / pieces);
+  for (std::thread& helper : helpers) helper.join();
+}
+
+}  // namespace manifit

@@ -1,0 +1,25 @@
+// Work split over threads: a range of independent items cut into one
+// contiguous piece per thread. Each piece writes only its own results, so the
+// outcome does not depend on the number of threads.
+#pragma once
+
+#include <functional>
+
+namespace manifit {
+
+// The processor's thread count (1 when it cannot be told).
+int hardwareThreads();
+
+// The number of threads the heavy loops use; the hardware's count until set.
+int workerThreads();
+
+// Sets the thread count; values below 1 count as 1.
+void setWorkerThreads(int count);
+
+// Runs work(begin, end) over [0, count) in contiguous pieces, the first on
+// the calling thread, and returns once every piece is done. A range whose
+// cost (count x costPerItem, in arithmetic operations) is small stays on the
+// calling thread.
+void parallelFor(long count, double costPerItem, const std::function<void(long, long)>& work);
+
+}  // namespace manifit

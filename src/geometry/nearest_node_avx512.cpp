@@ -1,0 +1,145 @@
+// The nearest-node search with AVX-512: sixteen nodes per vector, each lane
+// forming one node's squared distance with the same single-precision
+// operations, in the same coordinate order, as the plain search; a group of
+// points shares every node load. Each lane keeps its own best (strict
+// "smaller than", so the first of equal values) and the lanes are merged at
+// the end by value, then by the lowest node index: the plain search's
+// answer.
+#include "geometry/nearest_node.h"
+
+// No standard-library template is used here: an instance compiled with these
+// instruction-set flags could be picked by the linker for the whole program.
+
+#if defined(__AVX512F__)
+#include <immintrin.h>
+#endif
+
+namespace manifit {
+
+#if defined(__AVX512F__)
+
+namespace {
+
+constexpr int kWidth = kNodeBlockWidth;
+static_assert(kWidth == 16, "one AVX-512 vector holds one block");
+constexpr int kPoints = 4;  // points sharing the node loads
+constexpr int kBlocks = 2;  // blocks formed at once
+
+struct LaneBest {
+  __m512 value[kPoints];
+  __m512i index[kPoints];
+};
+
+// Lanes of block b that hold one of the nodes [0, limit).
+__mmask16 validLanes(int b, int limit) {
+  const int left = limit - b * kWidth;
+  return left >= kWidth ? static_cast<__mmask16>(0xFFFF)
+                        : static_cast<__mmask16>((1u << left) - 1u);
+}
+
+// acc[i][p] = squared distances of point p to the nodes of block b + i,
+// summed over the coordinates in index order.
+template <int B>
+void blockDistances(const NodeSearch& search, int b, int coordinates,
+                    const float* const (&x)[kPoints], __m512 (&acc)[B][kPoints]) {
+  const size_t stride = static_cast<size_t>(search.blockedDimension) * kWidth;
+  const float* base = search.blocked + static_cast<size_t>(b) * stride;
+  for (int i = 0; i < B; ++i)
+    for (int p = 0; p < kPoints; ++p) acc[i][p] = _mm512_setzero_ps();
+  for (int k = 0; k < coordinates; ++k) {
+    __m512 node[B];
+    for (int i = 0; i < B; ++i)
+      node[i] =
+          _mm512_loadu_ps(base + static_cast<size_t>(i) * stride + static_cast<size_t>(k) * kWidth);
+    for (int p = 0; p < kPoints; ++p) {
+      const __m512 xk = _mm512_set1_ps(x[p][k]);
+      for (int i = 0; i < B; ++i) {
+        const __m512 d = _mm512_sub_ps(node[i], xk);
+        acc[i][p] = _mm512_add_ps(acc[i][p], _mm512_mul_ps(d, d));
+      }
+    }
+  }
+}
+
+template <int B>
+void keepSmaller(int b, int limit, const __m512 (&acc)[B][kPoints], LaneBest& best) {
+  const __m512i lanes = _mm512_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+  for (int i = 0; i < B; ++i) {
+    const __mmask16 valid = validLanes(b + i, limit);
+    const __m512i index = _mm512_add_epi32(_mm512_set1_epi32((b + i) * kWidth), lanes);
+    for (int p = 0; p < kPoints; ++p) {
+      const __mmask16 smaller =
+          _mm512_mask_cmp_ps_mask(valid, acc[i][p], best.value[p], _CMP_LT_OQ);
+      best.value[p] = _mm512_mask_blend_ps(smaller, best.value[p], acc[i][p]);
+      best.index[p] = _mm512_mask_blend_epi32(smaller, best.index[p], index);
+    }
+  }
+}
+
+// The smallest lane value, ties to the lowest node index; -1 when no lane
+// found a distance below infinity.
+void mergeLanes(__m512 value, __m512i index, int& nearest, float& distance) {
+  alignas(64) float values[kWidth];
+  alignas(64) int indices[kWidth];
+  _mm512_store_ps(values, value);
+  _mm512_store_si512(reinterpret_cast<__m512i*>(indices), index);
+  nearest = -1;
+  distance = __builtin_inff();
+  for (int lane = 0; lane < kWidth; ++lane) {
+    if (indices[lane] < 0) continue;
+    if (values[lane] < distance || (values[lane] == distance && indices[lane] < nearest)) {
+      distance = values[lane];
+      nearest = indices[lane];
+    }
+  }
+}
+
+}  // namespace
+
+bool avx512KernelBuilt() {
+  return true;
+}
+
+void nearestNodesAvx512(const NodeSearch& search, const float* const* points, long count,
+                        int* index, float* distance) {
+  const int limit = search.nodeLimit;
+  const int used = (limit + kWidth - 1) / kWidth;
+  for (long p0 = 0; p0 < count; p0 += kPoints) {
+    // A short last group repeats its last point.
+    const float* x[kPoints];
+    for (int p = 0; p < kPoints; ++p) x[p] = points[p0 + p < count ? p0 + p : count - 1];
+    LaneBest best;
+    for (int p = 0; p < kPoints; ++p) {
+      best.value[p] = _mm512_set1_ps(__builtin_inff());
+      best.index[p] = _mm512_set1_epi32(-1);
+    }
+    int b = 0;
+    for (; b + kBlocks <= used; b += kBlocks) {
+      __m512 acc[kBlocks][kPoints];
+      blockDistances<kBlocks>(search, b, search.coordinates, x, acc);
+      keepSmaller<kBlocks>(b, limit, acc, best);
+    }
+    for (; b < used; ++b) {
+      __m512 acc[1][kPoints];
+      blockDistances<1>(search, b, search.coordinates, x, acc);
+      keepSmaller<1>(b, limit, acc, best);
+    }
+    for (int p = 0; p < kPoints && p0 + p < count; ++p)
+      mergeLanes(best.value[p], best.index[p], index[p0 + p], distance[p0 + p]);
+  }
+}
+
+#else
+
+bool avx512KernelBuilt() {
+  return false;
+}
+
+void nearestNodesAvx512(const NodeSearch& search, const float* const* points, long count,
+                        int* index, float* distance) {
+  nearestNodesPlain(search, points, count, index, distance);
+}
+
+#endif
+
+}  // namespace manifit
