@@ -14,6 +14,9 @@ namespace {
 // it saves.
 constexpr double kOperationsPerThread = 2.0e6;
 
+// More threads than this are never started.
+constexpr int kMostThreads = 1024;
+
 std::atomic<int>& threadSetting() {
   static std::atomic<int> setting(hardwareThreads());
   return setting;
@@ -23,7 +26,7 @@ std::atomic<int>& threadSetting() {
 
 int hardwareThreads() {
   const unsigned count = std::thread::hardware_concurrency();
-  return count == 0 ? 1 : static_cast<int>(std::min(count, 1024u));
+  return count == 0 ? 1 : static_cast<int>(std::min<unsigned>(count, kMostThreads));
 }
 
 int workerThreads() {
@@ -31,7 +34,7 @@ int workerThreads() {
 }
 
 void setWorkerThreads(int count) {
-  threadSetting().store(std::max(count, 1));
+  threadSetting().store(std::min(std::max(count, 1), kMostThreads));
 }
 
 void parallelFor(long count, double costPerItem, const std::function<void(long, long)>& work) {

@@ -13,7 +13,7 @@ int hardwareThreads();
 // The number of threads the heavy loops use; the hardware's count until set.
 int workerThreads();
 
-// Sets the thread count; values below 1 count as 1.
+// Sets the thread count; values below 1 count as 1, more than 1024 as 1024.
 void setWorkerThreads(int count);
 
 // Runs work(begin, end) over [0, count) in contiguous pieces, the first on

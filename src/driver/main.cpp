@@ -1,3 +1,5 @@
 #include "driver/run.h"
 
-int main(int argc, char** argv) { return manifit::runManifit(argc, argv); }
+int main(int argc, char** argv) {
+  return manifit::runManifit(argc, argv);
+}

@@ -30,19 +30,36 @@ Options scanOptions(int argc, const char* const* argv) {
     // An option that is the last argument has no value and changes nothing.
     if (i + 1 >= argc) break;
     const char* value = argv[i + 1];
-    if (std::strcmp(name, "-d") == 0) options.data = value;
-    else if (std::strcmp(name, "-i") == 0) options.ini = value;
-    else if (std::strcmp(name, "-n") == 0) options.algorithm = toInt(value);
-    else if (std::strcmp(name, "-o") == 0) options.output = value;
-    else if (std::strcmp(name, "-w") == 0) options.weights = value;
-    else if (std::strcmp(name, "-dat") == 0) options.dataName = value;
-    else if (std::strcmp(name, "-t") == 0) options.testPercent = toInt(value);
-    else if (std::strcmp(name, "-take") == 0) options.takePercent = toInt(value);
-    else if (std::strcmp(name, "-norm") == 0) options.norm = toInt(value);
-    else if (std::strcmp(name, "-normdat") == 0) options.normdat = value;
-    else if (std::strcmp(name, "-pcdat") == 0) options.pcdat = value;
-    else if (std::strcmp(name, "-gen") == 0) options.gen = value;
-    else if (std::strcmp(name, "-p") == 0) options.projections = value;
+    if (std::strcmp(name, "-d") == 0)
+      options.data = value;
+    else if (std::strcmp(name, "-i") == 0)
+      options.ini = value;
+    else if (std::strcmp(name, "-n") == 0)
+      options.algorithm = toInt(value);
+    else if (std::strcmp(name, "-o") == 0)
+      options.output = value;
+    else if (std::strcmp(name, "-w") == 0)
+      options.weights = value;
+    else if (std::strcmp(name, "-dat") == 0)
+      options.dataName = value;
+    else if (std::strcmp(name, "-t") == 0)
+      options.testPercent = toInt(value);
+    else if (std::strcmp(name, "-take") == 0)
+      options.takePercent = toInt(value);
+    else if (std::strcmp(name, "-norm") == 0)
+      options.norm = toInt(value);
+    else if (std::strcmp(name, "-normdat") == 0)
+      options.normdat = value;
+    else if (std::strcmp(name, "-pcdat") == 0)
+      options.pcdat = value;
+    else if (std::strcmp(name, "-gen") == 0)
+      options.gen = value;
+    else if (std::strcmp(name, "-p") == 0)
+      options.projections = value;
+    else if (std::strcmp(name, "-threads") == 0) {
+      const int threads = toInt(value);
+      options.threads = threads >= 1 ? threads : hardwareThreads();
+    }
   }
   return options;
 }

@@ -1,10 +1,11 @@
-// The command line: thirteen options, each a dash and a word followed by one
+// The command line: fourteen options, each a dash and a word followed by one
 // value.
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "common/parallel.h"
 #include "common/status.h"
 
 namespace manifit {
@@ -23,6 +24,7 @@ struct Options {
   std::optional<std::string> pcdat;        // -pcdat
   std::optional<std::string> gen;          // -gen
   std::optional<std::string> projections;  // -p
+  int threads = hardwareThreads();         // -threads: worker threads; below 1 keeps this default
 };
 
 // Scans every argument (the program name included); the last value of an

@@ -1,6 +1,7 @@
 #include "driver/run.h"
 
 #include "common/output.h"
+#include "common/parallel.h"
 #include "driver/options.h"
 #include "driver/prepare_data.h"
 #include "driver/training_run.h"
@@ -19,6 +20,7 @@ int stop(const Status& status) {
 
 int runManifit(int argc, const char* const* argv) {
   const Options options = scanOptions(argc, argv);
+  setWorkerThreads(options.threads);
   const Status valid = validateOptions(options);
   if (!valid.ok()) return stop(valid);
 

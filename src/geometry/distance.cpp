@@ -13,6 +13,41 @@ double squaredDistance(const float* x, const double* c, int count) {
   return sum;
 }
 
+// Four independent sums side by side; each keeps squaredDistance's order.
+void squaredDistances(const float* const* points, const double* const* centres, long pointCount,
+                      int count, double* out) {
+  long p = 0;
+  for (; p + 4 <= pointCount; p += 4) {
+    const float* x0 = points[p];
+    const float* x1 = points[p + 1];
+    const float* x2 = points[p + 2];
+    const float* x3 = points[p + 3];
+    const double* c0 = centres[p];
+    const double* c1 = centres[p + 1];
+    const double* c2 = centres[p + 2];
+    const double* c3 = centres[p + 3];
+    double s0 = 0.0;
+    double s1 = 0.0;
+    double s2 = 0.0;
+    double s3 = 0.0;
+    for (int i = 0; i < count; ++i) {
+      const double d0 = static_cast<double>(x0[i]) - c0[i];
+      const double d1 = static_cast<double>(x1[i]) - c1[i];
+      const double d2 = static_cast<double>(x2[i]) - c2[i];
+      const double d3 = static_cast<double>(x3[i]) - c3[i];
+      s0 += d0 * d0;
+      s1 += d1 * d1;
+      s2 += d2 * d2;
+      s3 += d3 * d3;
+    }
+    out[p] = s0;
+    out[p + 1] = s1;
+    out[p + 2] = s2;
+    out[p + 3] = s3;
+  }
+  for (; p < pointCount; ++p) out[p] = squaredDistance(points[p], centres[p], count);
+}
+
 float squaredDistanceToRow(const float* cache, long offset, const float* x, int count) {
   float sum = 0.0f;
   for (int i = 0; i < count; ++i) {

@@ -10,6 +10,11 @@ namespace manifit {
 // sum (x[i] - c[i])^2, differences and sum in double.
 double squaredDistance(const float* x, const double* c, int count);
 
+// out[p] = squaredDistance(points[p], centres[p], count) for p in
+// [0, pointCount), four points at a time.
+void squaredDistances(const float* const* points, const double* const* centres, long pointCount,
+                      int count, double* out);
+
 // sum (cache[offset + i] - x[i])^2, the square and the sum in single precision.
 float squaredDistanceToRow(const float* cache, long offset, const float* x, int count);
 

@@ -2,9 +2,11 @@
 #include <cmath>
 #include <limits>
 
+#include "common/parallel.h"
 #include "data/data_table.h"
 #include "geometry/distance.h"
 #include "geometry/nearest_node.h"
+#include "grid/centroid_sums.h"
 #include "grid/grid.h"
 
 namespace manifit {
@@ -41,22 +43,12 @@ void Grid::assignToNodes(NodeAssignment& assignment, const DataTable& table) con
 // sqrt( sum_i sum_{p in K_i} |x_p - centroid_i|^2 / pointCount ).
 double Grid::centroidRms(const DataTable& table, const NodeAssignment& assignment) const {
   if (table.pointCount <= 0) return 0.0;
-  const size_t width = static_cast<size_t>(std::max(dimension, 0));
-  std::vector<double> centroid(width);
-  double sum = 0.0;
-  const size_t lists =
-      std::min(assignment.lists.size(), static_cast<size_t>(std::max(nodeCount, 0)));
-  for (size_t i = 0; i < lists; ++i) {
-    const std::vector<int>& list = assignment.lists[i];
-    if (list.empty()) continue;
-    std::fill(centroid.begin(), centroid.end(), 0.0);
-    for (int p : list) {
-      const float* x = table.row(p);
-      for (size_t k = 0; k < width; ++k) centroid[k] += x[k];
-    }
-    for (size_t k = 0; k < width; ++k) centroid[k] /= static_cast<double>(list.size());
-    for (int p : list) sum += squaredDistance(table.row(p), centroid.data(), dimension);
-  }
+  const int lists = static_cast<int>(
+      std::min(assignment.lists.size(), static_cast<size_t>(std::max(nodeCount, 0))));
+  std::vector<int> owner;
+  const double sum = pointOwners(assignment, lists, table.pointCount, owner)
+                         ? centroidSquareSumStreamed(table, assignment, owner, lists, dimension)
+                         : centroidSquareSumByLists(table, assignment, lists, dimension);
   return std::sqrt(sum / table.pointCount);
 }
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -124,6 +125,38 @@ long ElasticMap::computeRhs(int coordinate, double* out) {
     out[i] = data->weighted ? sum / data->totalWeight : sum / data->pointCount;
   }
   return static_cast<long>(clock() - start);
+}
+
+void ElasticMap::computeAllRhs(std::vector<double>& out) {
+  const int n = grid->nodeCount;
+  const size_t dim = static_cast<size_t>(std::max(grid->dimension, 0));
+  out.assign(static_cast<size_t>(std::max(n, 0)) * dim, 0.0);
+  const int lists = std::min(n, static_cast<int>(assignment.lists.size()));
+  // Adds w x_p to the sums of node i.
+  auto addPoint = [&](int i, int p) {
+    double* sum = &out[static_cast<size_t>(i) * dim];
+    const float* x = data->row(p);
+    if (data->weighted) {
+      const float w = data->weights[static_cast<size_t>(p)];
+      for (size_t k = 0; k < dim; ++k) sum[k] += x[k] * w;
+    } else {
+      for (size_t k = 0; k < dim; ++k) sum[k] += x[k];
+    }
+  };
+  std::vector<int> owner;
+  if (pointOwners(assignment, lists, data->pointCount, owner)) {
+    // The table read in row order: each node still receives its points in
+    // list order, and the rows stream through the cache.
+    for (size_t p = 0; p < owner.size(); ++p) {
+      if (owner[p] >= 0) addPoint(owner[p], static_cast<int>(p));
+    }
+  } else {
+    for (int i = 0; i < lists; ++i) {
+      for (int p : assignment.lists[static_cast<size_t>(i)]) addPoint(i, p);
+    }
+  }
+  for (double& value : out)
+    value = data->weighted ? value / data->totalWeight : value / data->pointCount;
 }
 
 double ElasticMap::mse() const {

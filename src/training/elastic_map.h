@@ -63,6 +63,9 @@ class ElasticMap {
   long assignPoints();
   long assembleSystem();
   long computeRhs(int coordinate, double* out);
+  // Every coordinate's right-hand side in one pass over the points:
+  // out[i * dimension + k] = computeRhs(k)[i], the same sums in the same order.
+  void computeAllRhs(std::vector<double>& out);
   double mse() const;
   double testMse() const;
 

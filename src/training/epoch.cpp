@@ -47,18 +47,21 @@ long ElasticMap::runEpoch() {
   std::vector<double> rhs(static_cast<size_t>(n));
   std::vector<double> solution(static_cast<size_t>(n));
   std::vector<float> solved(static_cast<size_t>(n));
+  std::vector<double> allRhs;
 
   for (int it = 0; stage.minimize && it < stage.numiter; ++it) {
     const long assignTicks = assignPoints();
     const long assemblyTicks = assembleSystem();
     mark = clock();
 
+    computeAllRhs(allRhs);
     for (int k = 0; k < dim; ++k) {
       for (int i = 0; i < n; ++i) {
         solution[static_cast<size_t>(i)] =
             isIsolated(isolatedNodes, i) ? 0.0 : grid->nodes[static_cast<size_t>(i)][k];
       }
-      computeRhs(k, rhs.data());
+      for (int i = 0; i < n; ++i)
+        rhs[static_cast<size_t>(i)] = allRhs[static_cast<size_t>(i) * dim + k];
       system->setInitialGuess(solution.data());
       system->setRhs(rhs.data());
       system->solve(static_cast<double>(stage.epsSLAU), stage.numiterSLAU);

@@ -1,0 +1,79 @@
+#include "grid/centroid_sums.h"
+
+#include <algorithm>
+
+#include "common/parallel.h"
+#include "data/data_table.h"
+#include "geometry/distance.h"
+
+namespace manifit {
+
+double centroidSquareSumByLists(const DataTable& table, const NodeAssignment& assignment, int lists,
+                                int dimension) {
+  const size_t width = static_cast<size_t>(std::max(dimension, 0));
+  std::vector<double> centroid(width);
+  double sum = 0.0;
+  for (int i = 0; i < lists; ++i) {
+    const std::vector<int>& list = assignment.lists[static_cast<size_t>(i)];
+    if (list.empty()) continue;
+    std::fill(centroid.begin(), centroid.end(), 0.0);
+    for (int p : list) {
+      const float* x = table.row(p);
+      for (size_t k = 0; k < width; ++k) centroid[k] += x[k];
+    }
+    for (size_t k = 0; k < width; ++k) centroid[k] /= static_cast<double>(list.size());
+    for (int p : list) sum += squaredDistance(table.row(p), centroid.data(), dimension);
+  }
+  return sum;
+}
+
+double centroidSquareSumStreamed(const DataTable& table, const NodeAssignment& assignment,
+                                 const std::vector<int>& owner, int lists, int dimension) {
+  const size_t width = static_cast<size_t>(std::max(dimension, 0));
+  const size_t points = owner.size();
+  // Centroids: each node's sums receive its points in ascending order, which
+  // is its list order.
+  std::vector<double> centroids(static_cast<size_t>(lists) * width, 0.0);
+  for (size_t p = 0; p < points; ++p) {
+    if (owner[p] < 0) continue;
+    const float* x = table.row(static_cast<int>(p));
+    double* c = &centroids[static_cast<size_t>(owner[p]) * width];
+    for (size_t k = 0; k < width; ++k) c[k] += x[k];
+  }
+  for (int i = 0; i < lists; ++i) {
+    const size_t size = assignment.lists[static_cast<size_t>(i)].size();
+    if (size == 0) continue;
+    double* c = &centroids[static_cast<size_t>(i) * width];
+    for (size_t k = 0; k < width; ++k) c[k] /= static_cast<double>(size);
+  }
+
+  // Each point's squared distance to its centroid.
+  std::vector<double> distances(points, 0.0);
+  parallelFor(static_cast<long>(points), 4.0 * static_cast<double>(width),
+              [&](long begin, long end) {
+                std::vector<const float*> rows;
+                std::vector<const double*> centres;
+                std::vector<long> at;
+                for (long p = begin; p < end; ++p) {
+                  const int i = owner[static_cast<size_t>(p)];
+                  if (i < 0) continue;
+                  rows.push_back(table.row(static_cast<int>(p)));
+                  centres.push_back(&centroids[static_cast<size_t>(i) * width]);
+                  at.push_back(p);
+                }
+                std::vector<double> found(rows.size());
+                squaredDistances(rows.data(), centres.data(), static_cast<long>(rows.size()),
+                                 dimension, found.data());
+                for (size_t j = 0; j < at.size(); ++j)
+                  distances[static_cast<size_t>(at[j])] = found[j];
+              });
+
+  // Summed in node order, each node's points in list order.
+  double sum = 0.0;
+  for (int i = 0; i < lists; ++i) {
+    for (int p : assignment.lists[static_cast<size_t>(i)]) sum += distances[static_cast<size_t>(p)];
+  }
+  return sum;
+}
+
+}  // namespace manifit
