@@ -18,9 +18,9 @@ struct DataTable {
   bool weighted = false;
   std::vector<float> weights;
   float totalWeight = 0.0f;
-  bool ownsRows = false;                    // rows point into this table's own storage
-  ColumnStatistics* statistics = nullptr;   // attached by the owner, not owned
-  std::vector<float> storage;               // the coordinates of an owning table, row after row
+  bool ownsRows = false;                   // rows point into this table's own storage
+  ColumnStatistics* statistics = nullptr;  // attached by the owner, not owned
+  std::vector<float> storage;              // the coordinates of an owning table, row after row
 
   DataTable() = default;
   DataTable(const DataTable&) = delete;

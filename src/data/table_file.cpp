@@ -9,6 +9,7 @@
 #include "data/data_table.h"
 #include "data/message.h"
 #include "data/text_words.h"
+#include "data/word_stream.h"
 
 namespace manifit {
 
@@ -20,27 +21,30 @@ struct FileCloser {
 
 }  // namespace
 
+// The file streams through a bounded buffer, so only the table itself is
+// held in memory.
 Status DataTable::readTable(const std::string& path) {
-  std::string text;
-  if (!readFileText(path, text))
+  WordStream words;
+  if (!words.open(path))
     return Status::failure(formatMessage("File not found: %s.\n", path.c_str()));
   const char* name = path.c_str();
+  const Status unreadable = Status::failure(formatMessage("File not found: %s.\n", name));
 
-  WordReader words(text);
-  size_t start = 0;
+  const char* word = nullptr;
   size_t length = 0;
   int counts[2] = {0, 0};
   for (int& count : counts) {
-    if (!words.next(start, length)) {
+    if (!words.next(word, length)) {
+      if (!words.good()) return unreadable;
       return Status::failure(formatMessage(
           "Table file %s: the header must give the number of points and the number of "
           "coordinates.\n",
           name));
     }
-    if (!parseIntWord(text, start, length, count)) {
+    if (!parseIntWord(word, length, count)) {
       return Status::failure(
           formatMessage("Table file %s, line %i: the header count \"%s\" is not an integer.\n",
-                        name, words.line, quoteWord(text, start, length).c_str()));
+                        name, words.line, quoteWord(word, length).c_str()));
     }
   }
   const int points = counts[0];
@@ -54,7 +58,7 @@ Status DataTable::readTable(const std::string& path) {
   // Every number takes at least one character, so a header asking for more
   // numbers than the file has characters cannot be true.
   const int64_t declared = static_cast<int64_t>(points) * columns;
-  if (declared > static_cast<int64_t>(text.size())) {
+  if (static_cast<uint64_t>(declared) > words.size()) {
     return Status::failure(formatMessage(
         "Table file %s: the header declares %i points of %i coordinates, more numbers than the "
         "file can hold.\n",
@@ -66,22 +70,23 @@ Status DataTable::readTable(const std::string& path) {
   for (int i = 0; i < points; ++i) {
     float* x = loaded.row(i);
     for (int j = 0; j < columns; ++j) {
-      if (!words.next(start, length)) {
+      if (!words.next(word, length)) {
+        if (!words.good()) return unreadable;
         return Status::failure(formatMessage(
             "Table file %s: point %i, coordinate %i is missing (the file ends after %lld of %lld "
             "numbers).\n",
             name, i + 1, j + 1, static_cast<long long>(i) * columns + j,
             static_cast<long long>(declared)));
       }
-      if (!parseFloatWord(text, start, length, x[j])) {
+      if (!parseFloatFast(word, length, x[j])) {
         return Status::failure(formatMessage(
             "Table file %s, line %i: point %i, coordinate %i is not a number: \"%s\".\n", name,
-            words.line, i + 1, j + 1, quoteWord(text, start, length).c_str()));
+            words.line, i + 1, j + 1, quoteWord(word, length).c_str()));
       }
       if (!std::isfinite(x[j])) {
         return Status::failure(formatMessage(
             "Table file %s, line %i: point %i, coordinate %i is not a finite number: \"%s\".\n",
-            name, words.line, i + 1, j + 1, quoteWord(text, start, length).c_str()));
+            name, words.line, i + 1, j + 1, quoteWord(word, length).c_str()));
       }
     }
   }
@@ -119,7 +124,7 @@ Status DataTable::readWeights(const std::string& path) {
           "weights).\n",
           name, i + 1, i, pointCount));
     }
-    if (!parseFloatWord(text, start, length, w)) {
+    if (!parseFloatFast(text.c_str() + start, length, w)) {
       return Status::failure(formatMessage(
           "Weights file %s, line %i: the weight of point %i is not a number: \"%s\".\n", name,
           words.line, i + 1, quoteWord(text, start, length).c_str()));

@@ -51,7 +51,10 @@ bool parseFloatWord(const std::string& text, size_t start, size_t length, float&
 }
 
 bool parseIntWord(const std::string& text, size_t start, size_t length, int& value) {
-  const char* begin = text.c_str() + start;
+  return parseIntWord(text.c_str() + start, length, value);
+}
+
+bool parseIntWord(const char* begin, size_t length, int& value) {
   char* end = nullptr;
   errno = 0;
   const long read = std::strtol(begin, &end, 0);
@@ -61,9 +64,13 @@ bool parseIntWord(const std::string& text, size_t start, size_t length, int& val
 }
 
 std::string quoteWord(const std::string& text, size_t start, size_t length) {
+  return quoteWord(text.c_str() + start, length);
+}
+
+std::string quoteWord(const char* word, size_t length) {
   const size_t longest = 32;
-  if (length <= longest) return text.substr(start, length);
-  return text.substr(start, longest) + "...";
+  if (length <= longest) return std::string(word, length);
+  return std::string(word, longest) + "...";
 }
 
 }  // namespace manifit

@@ -32,7 +32,11 @@ bool parseFloatWord(const std::string& text, size_t start, size_t length, float&
 // full or lies outside the int range.
 bool parseIntWord(const std::string& text, size_t start, size_t length, int& value);
 
+// The same for a word that is followed in memory by a blank or a terminating zero.
+bool parseIntWord(const char* word, size_t length, int& value);
+
 // The word as it can be quoted in a message (long words are shortened).
 std::string quoteWord(const std::string& text, size_t start, size_t length);
+std::string quoteWord(const char* word, size_t length);
 
 }  // namespace manifit

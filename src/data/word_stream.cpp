@@ -1,0 +1,167 @@
+#include "data/word_stream.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace manifit {
+
+namespace {
+
+constexpr size_t kPiece = size_t{1} << 20;
+
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+bool WordStream::open(const std::string& path) {
+  file.reset(std::fopen(path.c_str(), "rb"));
+  if (!file) return false;
+  // The length of a regular file; otherwise (a pipe, say) the whole input is
+  // read first to learn it.
+  long length = -1;
+  if (std::fseek(file.get(), 0, SEEK_END) == 0) length = std::ftell(file.get());
+  if (length <= 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) {
+    std::rewind(file.get());
+    length = -1;
+  }
+  buffer.assign(kPiece + 1, '\0');
+  if (length < 0) {
+    while (refill(position)) {
+    }
+    fileSize = filled;
+  } else {
+    fileSize = static_cast<size_t>(length);
+    refill(0);
+  }
+  return !failed;
+}
+
+bool WordStream::refill(size_t keepFrom) {
+  if (atEnd || failed) return false;
+  const size_t kept = filled - keepFrom;
+  if (keepFrom > 0) std::memmove(buffer.data(), buffer.data() + keepFrom, kept);
+  position -= keepFrom;
+  filled = kept;
+  if (buffer.size() - 1 - filled < kPiece / 2)
+    buffer.resize(std::max(filled + kPiece, 2 * filled) + 1);
+  const size_t room = buffer.size() - 1 - filled;
+  const size_t got = std::fread(buffer.data() + filled, 1, room, file.get());
+  filled += got;
+  buffer[filled] = '\0';
+  if (std::ferror(file.get()) != 0) failed = true;
+  if (got < room) atEnd = true;
+  return got > 0 && !failed;
+}
+
+bool WordStream::next(const char*& word, size_t& length) {
+  for (;;) {
+    while (position < filled && isBlank(buffer[position])) {
+      if (buffer[position] == '\n') ++line;
+      ++position;
+    }
+    if (position < filled) break;
+    if (!refill(position)) return false;
+  }
+  size_t start = position;
+  for (;;) {
+    while (position < filled && !isBlank(buffer[position])) ++position;
+    if (position < filled || atEnd) break;
+    // The word may go on in the next piece.
+    const size_t offset = position - start;
+    position = start;
+    const bool more = refill(start);
+    start = 0;
+    position = offset;
+    if (!more) break;
+  }
+  word = buffer.data() + start;
+  length = position - start;
+  return !failed;
+}
+
+// A decimal [sign] digits [. digits] [e [sign] digits] with at most 19
+// significant digits is m 10^e exactly. When m < 2^53 and |e| <= 22, m and
+// 10^|e| are exact doubles, so m * 10^e (or m / 10^-e) is the correctly
+// rounded double d of the number. Rounding d to float gives the correctly
+// rounded float unless d lies exactly halfway between two floats (every such
+// halfway point is a double, so none can lie strictly between the number and
+// d): that case, and every other form, goes to strtof.
+bool parseFloatFast(const char* word, size_t length, float& value) {
+  static const double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  const char* s = word;
+  const char* end = word + length;
+  bool negative = false;
+  if (s < end && (*s == '+' || *s == '-')) {
+    negative = *s == '-';
+    ++s;
+  }
+  uint64_t m = 0;
+  int significant = 0;
+  int exponent = 0;
+  bool anyDigit = false;
+  bool plain = true;
+  for (; s < end && isDigit(*s); ++s) {
+    anyDigit = true;
+    if (m == 0 && *s == '0') continue;
+    if (++significant > 19) plain = false;
+    m = m * 10 + static_cast<uint64_t>(*s - '0');
+  }
+  if (s < end && *s == '.') {
+    for (++s; s < end && isDigit(*s); ++s) {
+      anyDigit = true;
+      --exponent;
+      if (m == 0 && *s == '0') continue;
+      if (++significant > 19) plain = false;
+      m = m * 10 + static_cast<uint64_t>(*s - '0');
+    }
+  }
+  if (anyDigit && s < end && (*s == 'e' || *s == 'E')) {
+    ++s;
+    bool negativeExponent = false;
+    if (s < end && (*s == '+' || *s == '-')) {
+      negativeExponent = *s == '-';
+      ++s;
+    }
+    int e = 0;
+    int digits = 0;
+    for (; s < end && isDigit(*s); ++s, ++digits) {
+      if (e < 100000) e = e * 10 + (*s - '0');
+    }
+    if (digits == 0) plain = false;
+    exponent += negativeExponent ? -e : e;
+  }
+  if (plain && anyDigit && s == end) {
+    if (m == 0) {
+      value = negative ? -0.0f : 0.0f;
+      return true;
+    }
+    if (m < (uint64_t{1} << 53) && exponent >= -22 && exponent <= 22) {
+      const double d = exponent >= 0 ? static_cast<double>(m) * kPowers[exponent]
+                                     : static_cast<double>(m) / kPowers[-exponent];
+      uint64_t bits = 0;
+      std::memcpy(&bits, &d, sizeof bits);
+      const bool halfway = (bits & ((uint64_t{1} << 29) - 1)) == (uint64_t{1} << 28);
+      if (d >= FLT_MIN && d <= FLT_MAX && !halfway) {
+        const float f = static_cast<float>(d);
+        value = negative ? -f : f;
+        return true;
+      }
+    }
+  }
+  char* stop = nullptr;
+  value = std::strtof(word, &stop);
+  return stop == word + length;
+}
+
+}  // namespace manifit

@@ -1,0 +1,55 @@
+// Reading the words of a text file in pieces: the file streams through a
+// buffer of bounded size, so a large table never sits in memory as text.
+// Words, blanks and line counting follow WordReader exactly.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace manifit {
+
+class WordStream {
+ public:
+  int line = 1;  // line of the word last returned, counting from 1
+
+  // Opens the file and reads its first piece; false when it cannot be
+  // opened or read. size() is then the file's length in bytes.
+  bool open(const std::string& path);
+
+  // The next word: a pointer to its first character and its length. The
+  // word stays valid until the next call and is followed in memory by a blank
+  // or a terminating zero. False at the end of the file.
+  bool next(const char*& word, size_t& length);
+
+  // False once a read of the file has failed.
+  bool good() const { return !failed; }
+
+  size_t size() const { return fileSize; }
+
+ private:
+  struct Closer {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+  std::unique_ptr<std::FILE, Closer> file;
+  std::vector<char> buffer;  // [position, filled) unread, buffer[filled] = 0
+  size_t position = 0;
+  size_t filled = 0;
+  size_t fileSize = 0;
+  bool atEnd = false;
+  bool failed = false;
+
+  // Keeps [keepFrom, filled), moves it to the front and appends the next
+  // piece of the file; false when nothing more could be read.
+  bool refill(size_t keepFrom);
+};
+
+// Converts a whole word like "%f" (rounded once, directly to float), with the
+// same result and the same acceptance as parseFloatWord: plain decimals are
+// converted here, anything else by the C library. The character after the
+// word must be a blank or a terminating zero.
+bool parseFloatFast(const char* word, size_t length, float& value);
+
+}  // namespace manifit
