@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/output.h"
+#include "components/residual_sums.h"
 #include "components/unit_vectors.h"
 
 namespace manifit {
@@ -49,21 +50,16 @@ void refineLine(const Residuals& R, const float* weights, std::vector<double>& v
   }
   const double den = W * Stt - St * St;
 
-  std::vector<double> sx(n, 0.0);
+  std::vector<double> sx;
+  std::vector<double> sxt;
+  regressionSums(R, weights, t, sx, sxt);
   std::vector<double> newV(n, 0.0);
   std::vector<double> newB(n, 0.0);
   bool finite = true;
   for (size_t i = 0; i < n; ++i) {
-    const float* x = R[i].data();
-    double Sx = 0.0;
-    double Sxt = 0.0;
-    for (size_t j = 0; j < m; ++j) {
-      const float w = weightOf(weights, j);
-      Sx += w * x[j];
-      Sxt += w * x[j] * t[j];
-    }
-    sx[i] = Sx;
     if (W == 0.0 || den == 0.0) continue;
+    const double Sx = sx[i];
+    const double Sxt = sxt[i];
     newV[i] = (W * Sxt - Sx * St) / den;
     newB[i] = (Stt * Sx - St * Sxt) / den;
     finite = finite && std::isfinite(newV[i]) && std::isfinite(newB[i]);

@@ -2,6 +2,7 @@
 
 #include "common/output.h"
 #include "components/line_fit.h"
+#include "components/residual_sums.h"
 #include "components/unit_vectors.h"
 #include "data/column_statistics.h"
 #include "data/data_table.h"
@@ -34,20 +35,10 @@ void computeMean(const DataTable& table, std::vector<double>& mean) {
 // Removes the direction v from the residuals and returns the weighted
 // variance of the points' positions p_j = sum_i R[i][j] v_i along it.
 double deflate(Residuals& R, const float* weights, const std::vector<double>& v) {
-  const size_t n = v.size();
-  const size_t m = n > 0 ? R[0].size() : 0;
   double W = 0.0;
   double S1 = 0.0;
   double S2 = 0.0;
-  for (size_t j = 0; j < m; ++j) {
-    const float w = weights != nullptr ? weights[j] : 1.0f;
-    W += w;
-    double p = 0.0;
-    for (size_t i = 0; i < n; ++i) p += R[i][j] * v[i];
-    for (size_t i = 0; i < n; ++i) R[i][j] = static_cast<float>(R[i][j] - p * v[i]);
-    S1 += w * p;
-    S2 += w * p * p;
-  }
+  deflateResiduals(R, weights, v, W, S1, S2);
   if (W == 0.0) return 0.0;
   const double variance = S2 / W - (S1 / W) * (S1 / W);
   // Rounding can leave a vanishing variance slightly below 0.

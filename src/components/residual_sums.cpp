@@ -1,0 +1,117 @@
+#include "components/residual_sums.h"
+
+#include <algorithm>
+
+namespace manifit {
+
+namespace {
+
+constexpr size_t kSideBySide = 8;  // coordinates summed together
+
+float weightOf(const float* weights, size_t j) {
+  return weights != nullptr ? weights[j] : 1.0f;
+}
+
+size_t pointsOf(const Residuals& R) {
+  return R.empty() ? 0 : R[0].size();
+}
+
+}  // namespace
+
+void regressionSumsPlain(const Residuals& R, const float* weights, const std::vector<double>& t,
+                         std::vector<double>& sx, std::vector<double>& sxt) {
+  const size_t n = R.size();
+  const size_t m = pointsOf(R);
+  sx.assign(n, 0.0);
+  sxt.assign(n, 0.0);
+  for (size_t i = 0; i < n; ++i) {
+    const float* x = R[i].data();
+    double Sx = 0.0;
+    double Sxt = 0.0;
+    for (size_t j = 0; j < m; ++j) {
+      const float w = weightOf(weights, j);
+      Sx += w * x[j];
+      Sxt += w * x[j] * t[j];
+    }
+    sx[i] = Sx;
+    sxt[i] = Sxt;
+  }
+}
+
+// Up to eight coordinates at once: sixteen independent sums per point.
+void regressionSums(const Residuals& R, const float* weights, const std::vector<double>& t,
+                    std::vector<double>& sx, std::vector<double>& sxt) {
+  const size_t n = R.size();
+  const size_t m = pointsOf(R);
+  sx.assign(n, 0.0);
+  sxt.assign(n, 0.0);
+  for (size_t i0 = 0; i0 < n; i0 += kSideBySide) {
+    const size_t width = std::min(kSideBySide, n - i0);
+    const float* x[kSideBySide];
+    for (size_t c = 0; c < kSideBySide; ++c) x[c] = R[i0 + std::min(c, width - 1)].data();
+    double Sx[kSideBySide] = {};
+    double Sxt[kSideBySide] = {};
+    for (size_t j = 0; j < m; ++j) {
+      const float w = weightOf(weights, j);
+      const double tj = t[j];
+      for (size_t c = 0; c < kSideBySide; ++c) {
+        const float wx = w * x[c][j];
+        Sx[c] += wx;
+        Sxt[c] += wx * tj;
+      }
+    }
+    for (size_t c = 0; c < width; ++c) {
+      sx[i0 + c] = Sx[c];
+      sxt[i0 + c] = Sxt[c];
+    }
+  }
+}
+
+void deflateResidualsPlain(Residuals& R, const float* weights, const std::vector<double>& v,
+                           double& W, double& S1, double& S2) {
+  const size_t n = v.size();
+  const size_t m = pointsOf(R);
+  W = 0.0;
+  S1 = 0.0;
+  S2 = 0.0;
+  for (size_t j = 0; j < m; ++j) {
+    const float w = weightOf(weights, j);
+    W += w;
+    double p = 0.0;
+    for (size_t i = 0; i < n; ++i) p += R[i][j] * v[i];
+    for (size_t i = 0; i < n; ++i) R[i][j] = static_cast<float>(R[i][j] - p * v[i]);
+    S1 += w * p;
+    S2 += w * p * p;
+  }
+}
+
+// The projections of all points first, coordinate after coordinate (each
+// p_j still sums its coordinates in order), so every pass runs along one
+// contiguous array.
+void deflateResiduals(Residuals& R, const float* weights, const std::vector<double>& v, double& W,
+                      double& S1, double& S2) {
+  const size_t n = v.size();
+  const size_t m = pointsOf(R);
+  std::vector<double> p(m, 0.0);
+  for (size_t i = 0; i < n; ++i) {
+    const float* x = R[i].data();
+    const double vi = v[i];
+    for (size_t j = 0; j < m; ++j) p[j] += x[j] * vi;
+  }
+  for (size_t i = 0; i < n; ++i) {
+    float* x = R[i].data();
+    const double vi = v[i];
+    for (size_t j = 0; j < m; ++j) x[j] = static_cast<float>(x[j] - p[j] * vi);
+  }
+  W = 0.0;
+  S1 = 0.0;
+  S2 = 0.0;
+  for (size_t j = 0; j < m; ++j) {
+    const float w = weightOf(weights, j);
+    W += w;
+    S1 += w * p[j];
+    S2 += w * p[j] * p[j];
+  }
+}
+
+}  // namespace manifit
