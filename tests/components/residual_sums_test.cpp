@@ -32,7 +32,8 @@ TEST(ResidualSums, FastSumsMatchThePlainOnesBitForBit) {
     for (float& w : weights) w = weight(random);
     std::vector<double> t(m);
     for (double& value : t) value = normal(random);
-    for (const float* w : {static_cast<const float*>(nullptr), weights.data()}) {
+    const std::vector<const float*> weightings = {nullptr, weights.data()};
+    for (const float* w : weightings) {
       std::vector<double> sx, sxt, plainSx, plainSxt;
       regressionSums(R, w, t, sx, sxt);
       regressionSumsPlain(R, w, t, plainSx, plainSxt);
