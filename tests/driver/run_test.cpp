@@ -54,6 +54,9 @@ TEST(Program, WithoutArgumentsOnlyTheFirstFatalLine) {
   EXPECT_EQ(result.status, 255);
   EXPECT_EQ(result.output, "FATAL ERROR: No data file was specified.\n");
   EXPECT_EQ(readText(folder + "/stderr.txt"), "");
+
+  const char* programName[] = {"manifit"};
+  EXPECT_EXIT(std::exit(runManifit(1, programName)), ::testing::ExitedWithCode(255), "");
 }
 
 TEST(Program, InProcessRunReturnsTheSameStatus) {
