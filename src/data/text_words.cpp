@@ -27,7 +27,8 @@ bool readFileText(const std::string& path, std::string& text) {
   char buffer[65536];
   size_t got = 0;
   while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) text.append(buffer, got);
-  return true;
+  // A folder opens on some systems but cannot be read.
+  return std::ferror(file.get()) == 0;
 }
 
 bool WordReader::next(size_t& start, size_t& length) {

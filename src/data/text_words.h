@@ -8,7 +8,7 @@
 
 namespace manifit {
 
-// Reads the whole file into text; false when the file cannot be opened.
+// Reads the whole file into text; false when the file cannot be opened or read.
 bool readFileText(const std::string& path, std::string& text);
 
 struct WordReader {

@@ -46,6 +46,12 @@ Status prepareData(const Options& options, PreparedData& prepared) {
         "Table file %s: the random split drew all %i points, so none are left to fit.\n",
         options.data->c_str(), prepared.loaded.pointCount));
   }
+  if (prepared.working->weighted && prepared.working->totalWeight == 0.0f) {
+    return Status::failure(
+        formatMessage("Weights file %s: the random split kept only points of weight 0, so there is "
+                      "nothing to fit.\n",
+                      options.weights->c_str()));
+  }
 
   prepared.components = std::make_unique<PrincipalComponents>(*prepared.working);
   const std::clock_t start = std::clock();

@@ -1,8 +1,10 @@
 // Grid::readNodes: the grid node file, one node per line, values separated by
 // blanks and tabs.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,58 +61,66 @@ float tokenValue(const std::string& token) {
 }
 
 std::string lineMessage(const std::string& path, int lineNumber, const std::string& text) {
-  return "Node file " + path + ", line " + std::to_string(lineNumber) + ": " + text + "\n";
+  return "Node file " + path + ", line " + std::to_string(lineNumber) + ": " + text + ".\n";
 }
+
+// One line of the file: nothing for a line without tokens, otherwise the node
+// of its first `dimension` values, each a finite float.
+Status readNodeLine(const std::string& path, int lineNumber, const std::string& line, int dimension,
+                    std::vector<std::vector<float>>& fileNodes) {
+  const std::vector<std::string> tokens = splitTokens(line);
+  if (tokens.empty()) return Status::success();
+  if (static_cast<int>(tokens.size()) < dimension) {
+    return Status::failure(lineMessage(path, lineNumber,
+                                       "the node has " + std::to_string(tokens.size()) + " of " +
+                                           std::to_string(dimension) + " coordinates"));
+  }
+  std::vector<float> position(static_cast<size_t>(dimension));
+  for (size_t i = 0; i < position.size(); ++i) {
+    position[i] = tokenValue(tokens[i]);
+    if (!std::isfinite(position[i])) {
+      return Status::failure(lineMessage(path, lineNumber,
+                                         "coordinate " + std::to_string(i + 1) +
+                                             " is not a finite number: \"" + tokens[i] + "\""));
+    }
+  }
+  fileNodes.push_back(std::move(position));
+  return Status::success();
+}
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
 
 }  // namespace
 
 Status Grid::readNodes(const std::string& path) {
   if (dimension < 1) {
-    return Status::failure("Node file " + path + ": the grid dimension is not set\n");
+    return Status::failure("Node file " + path + ": the grid dimension is not set.\n");
   }
-  std::FILE* file = std::fopen(path.c_str(), "r");
-  if (file == nullptr) return Status::failure("Can not open file " + path + "\n");
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "r"));
+  if (!file) return Status::failure("Can not open file " + path + "\n");
 
+  // The nodes join the grid only once the whole file has been read.
   std::vector<std::vector<float>> fileNodes;
   std::string line;
   bool tooLong = false;
   int lineNumber = 0;
-  Status status;
-  while (status.ok() && readLine(file, line, tooLong)) {
+  while (readLine(file.get(), line, tooLong)) {
     ++lineNumber;
     if (tooLong) {
-      status = Status::failure(lineMessage(
-          path, lineNumber, "longer than " + std::to_string(kMaxLineLength) + " characters"));
-      break;
+      return Status::failure(
+          lineMessage(path, lineNumber,
+                      "the line is longer than " + std::to_string(kMaxLineLength) + " characters"));
     }
-    const std::vector<std::string> tokens = splitTokens(line);
-    if (tokens.empty()) continue;
-    if (static_cast<int>(tokens.size()) < dimension) {
-      status = Status::failure(lineMessage(
-          path, lineNumber,
-          std::to_string(tokens.size()) + " values, expected " + std::to_string(dimension)));
-      break;
-    }
-    std::vector<float> position(static_cast<size_t>(dimension));
-    for (int i = 0; i < dimension && status.ok(); ++i) {
-      const std::string& token = tokens[static_cast<size_t>(i)];
-      position[static_cast<size_t>(i)] = tokenValue(token);
-      if (!std::isfinite(position[static_cast<size_t>(i)])) {
-        status = Status::failure(lineMessage(
-            path, lineNumber,
-            "value " + std::to_string(i + 1) + " (" + token + ") is not a finite number"));
-      }
-    }
-    fileNodes.push_back(std::move(position));
+    const Status status = readNodeLine(path, lineNumber, line, dimension, fileNodes);
+    if (!status.ok()) return status;
   }
-  std::fclose(file);
-  if (!status.ok()) return status;
-  if (fileNodes.empty()) return Status::failure("Node file " + path + " holds no nodes\n");
+  if (fileNodes.empty()) return Status::failure("Node file " + path + " holds no nodes.\n");
 
   for (std::vector<float>& position : fileNodes) {
     std::vector<float> coords(3, 0.0f);
-    for (int q = 0; q < 3 && q < dimension; ++q)
-      coords[static_cast<size_t>(q)] = position[static_cast<size_t>(q)];
+    std::copy_n(position.begin(), std::min<size_t>(3, position.size()), coords.begin());
     nodes.push_back(std::move(position));
     gridCoords.push_back(std::move(coords));
   }

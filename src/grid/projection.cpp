@@ -25,6 +25,12 @@ float gridCoord(const Grid& grid, int node, int q) {
   return static_cast<size_t>(q) < row.size() ? row[static_cast<size_t>(q)] : 0.0f;
 }
 
+// True when the node has a row in the cache.
+bool cached(const Grid& grid, int node) {
+  return node >= 0 && static_cast<size_t>(node) < grid.nodeRows.size() &&
+         static_cast<size_t>(node) < grid.gridCoords.size();
+}
+
 const float* nodeRow(const Grid& grid, int node) {
   return grid.nodeRows[static_cast<size_t>(node)].data();
 }
@@ -60,6 +66,7 @@ bool projectOnTriangles(const Grid& grid, const float* x, int k, std::array<floa
   for (size_t t = 0; t < grid.triangles.size(); ++t) {
     const std::array<int, 3>& tri = grid.triangles[t];
     if (tri[0] != k && tri[1] != k && tri[2] != k) continue;
+    if (!cached(grid, tri[0]) || !cached(grid, tri[1]) || !cached(grid, tri[2])) continue;
     float u = 0.0f;
     float v = 0.0f;
     const float d = pointTriangle(x, nodeRow(grid, tri[0]), nodeRow(grid, tri[1]),
@@ -91,6 +98,7 @@ bool projectOnEdges(const Grid& grid, const float* x, int k, std::array<float, 3
   for (size_t e = 0; e < grid.edges.size(); ++e) {
     const std::array<int, 2>& edge = grid.edges[e];
     if (edge[0] != k && edge[1] != k) continue;
+    if (!cached(grid, edge[0]) || !cached(grid, edge[1])) continue;
     float t = 0.0f;
     const float d =
         pointSegment(x, nodeRow(grid, edge[0]), nodeRow(grid, edge[1]), grid.dimension, t);

@@ -59,6 +59,7 @@ void multiplyInto(const CompColMatrix& A, const MV_Vector_double& x, MV_Vector_d
     fatalToStderr("Error in CompCol Matvec -- incompatible dimensions.");
   }
   for (int i = 0; i < y.length(); ++i) y[i] = 0.0;
+  if (y.length() == 0) return;  // no row to write; y may hold no storage
   const int transa = 0;
   const int columnsOfB = 1;
   const double alpha = 1.0;

@@ -143,6 +143,7 @@ void IcPreconditioner::applyInto(const MV_Vector_double& r, MV_Vector_double& z)
   if (&z != &r) {
     for (int i = 0; i < m; ++i) z[i] = r[i];
   }
+  if (m == 0) return;  // nothing to solve; z may hold no storage
   const int transpose = 1;
   const int plain = 0;
   const int columnsOfB = 1;
