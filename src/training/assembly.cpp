@@ -97,10 +97,9 @@ long ElasticMap::assembleSystem() {
 void ElasticMap::markIsolatedNodes() {
   const int n = system->size;
   isolatedNodes.assign(static_cast<size_t>(n), 1);
-  for (const auto& entry : system->entries) {
-    const int row = entry.first.first;
-    if (entry.second != 0.0 && row >= 0 && row < n) isolatedNodes[static_cast<size_t>(row)] = 0;
-  }
+  system->entries.forEach([&](int row, int, double value) {
+    if (value != 0.0 && row >= 0 && row < n) isolatedNodes[static_cast<size_t>(row)] = 0;
+  });
   for (int i = 0; i < n; ++i) {
     if (isolatedNodes[static_cast<size_t>(i)]) system->add(i, i, 1.0);
   }

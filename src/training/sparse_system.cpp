@@ -16,13 +16,11 @@ SparseSystem::SparseSystem() = default;
 SparseSystem::~SparseSystem() = default;
 
 void SparseSystem::reset() {
-  entries.clear();
+  entries.clear(size);
 }
 
 double SparseSystem::add(int row, int column, double value) {
-  double& entry = entries[{row, column}];
-  entry = entry + value;
-  return entry;
+  return entries.add(row, column, value);
 }
 
 void SparseSystem::buildMatrix() {
@@ -30,13 +28,13 @@ void SparseSystem::buildMatrix() {
   std::vector<int> rows(entries.size());
   std::vector<int> columns(entries.size());
   std::vector<double> values(entries.size());
-  int k = 0;
-  for (const auto& [key, value] : entries) {
-    rows[k] = key.first;
-    columns[k] = key.second;
+  size_t k = 0;
+  entries.forEach([&](int row, int column, double value) {
+    rows[k] = row;
+    columns[k] = column;
     values[k] = value;
     ++k;
-  }
+  });
   const CoordMatrix coordinates(size, size, nz, values.data(), rows.data(), columns.data(), 0);
   matrix.reset();
   matrix = std::make_unique<CompColMatrix>(coordinates);

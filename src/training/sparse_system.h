@@ -4,9 +4,9 @@
 // by preconditioned conjugate gradients.
 #pragma once
 
-#include <map>
 #include <memory>
-#include <utility>
+
+#include "training/entry_pattern.h"
 
 namespace manifit {
 
@@ -20,7 +20,7 @@ class SparseSystem {
   std::unique_ptr<MV_Vector_double> solution;
   std::unique_ptr<MV_Vector_double> rhs;
   int size = 0;
-  std::map<std::pair<int, int>, double> entries;
+  EntryPattern entries;  // by (row, column); places kept from one assembly to the next
   std::unique_ptr<CompColMatrix> matrix;
   std::unique_ptr<IcPreconditioner> preconditioner;
 

@@ -22,8 +22,7 @@ class AssemblyTest : public ::testing::Test {
   }
 
   double entry(int row, int column) const {
-    const auto found = system.entries.find({row, column});
-    return found == system.entries.end() ? NAN : found->second;
+    return system.entries.contains({row, column}) ? system.entries.at({row, column}) : NAN;
   }
 
   DataTable table;
@@ -88,7 +87,7 @@ TEST_F(AssemblyTest, EntriesFollowTheScaledCoefficientsAndTheOrderOfAdditions) {
   EXPECT_EQ(entry(0, 2), RP * r0);
   EXPECT_EQ(entry(1, 3), RP * r1);
   EXPECT_EQ(entry(3, 1), RP * r1);
-  EXPECT_EQ(system.entries.count({0, 3}), 0u);
+  EXPECT_FALSE(system.entries.contains({0, 3}));
   EXPECT_EQ(system.entries.size(), 14u);
   EXPECT_TRUE(map.isolatedNodes == std::vector<char>(4, 0));
 }
