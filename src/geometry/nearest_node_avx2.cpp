@@ -23,7 +23,7 @@ namespace {
 constexpr int kHalf = 8;  // lanes per vector
 constexpr int kHalves = kNodeBlockWidth / kHalf;
 static_assert(kHalves * kHalf == kNodeBlockWidth, "a block is a whole number of vectors");
-constexpr int kPoints = 4;  // points sharing the node loads
+constexpr int kPoints = 6;  // points sharing the node loads
 
 struct LaneBest {
   __m256 value[kPoints][kHalves];

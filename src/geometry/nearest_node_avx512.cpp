@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kWidth = kNodeBlockWidth;
 static_assert(kWidth == 16, "one AVX-512 vector holds one block");
-constexpr int kPoints = 4;  // points sharing the node loads
+constexpr int kPoints = 6;  // points sharing the node loads
 constexpr int kBlocks = 2;  // blocks formed at once
 
 struct LaneBest {
