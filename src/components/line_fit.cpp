@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/output.h"
+#include "common/parallel.h"
 #include "components/residual_sums.h"
 #include "components/unit_vectors.h"
 
@@ -32,12 +33,17 @@ void refineLine(const Residuals& R, const float* weights, std::vector<double>& v
   const double norm = vectorNorm(v);
   const double vv = norm * norm;
 
+  // Each t_j sums its coordinates in order; the points are independent and
+  // go to the worker threads in ranges.
   std::vector<double> t(m, 0.0);
-  for (size_t i = 0; i < n; ++i) {
-    const float* x = R[i].data();
-    for (size_t j = 0; j < m; ++j) t[j] += (x[j] - b[i]) * v[i];
-  }
-  for (size_t j = 0; j < m; ++j) t[j] /= vv;
+  parallelFor(static_cast<long>(m), 3.0 * static_cast<double>(n), [&](long begin, long end) {
+    for (size_t i = 0; i < n; ++i) {
+      const float* x = R[i].data();
+      for (size_t j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j)
+        t[j] += (x[j] - b[i]) * v[i];
+    }
+    for (size_t j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j) t[j] /= vv;
+  });
 
   double W = 0.0;
   double St = 0.0;

@@ -4,6 +4,7 @@
 #include <random>
 #include <vector>
 
+#include "common/parallel.h"
 #include "components/residual_sums.h"
 
 namespace manifit {
@@ -51,6 +52,34 @@ TEST(ResidualSums, FastSumsMatchThePlainOnesBitForBit) {
       EXPECT_TRUE(sameBits({plainW, plainS1, plainS2}, {W, S1, S2})) << n << " coordinates";
     }
   }
+}
+
+TEST(ResidualSums, ThreadsDoNotChangeTheSums) {
+  std::mt19937 random(9);
+  const Residuals R = randomResiduals(19, 60000, random);
+  std::vector<double> t(60000);
+  std::normal_distribution<double> normal(0.0, 1.0);
+  for (double& value : t) value = normal(random);
+  std::vector<double> v(19);
+  for (double& value : v) value = normal(random);
+  std::vector<double> plainSx, plainSxt;
+  regressionSumsPlain(R, nullptr, t, plainSx, plainSxt);
+  Residuals plain = R;
+  double plainW = 0, plainS1 = 0, plainS2 = 0;
+  deflateResidualsPlain(plain, nullptr, v, plainW, plainS1, plainS2);
+  const int saved = workerThreads();
+  for (int threads : {1, 2, 3}) {
+    setWorkerThreads(threads);
+    std::vector<double> sx, sxt;
+    regressionSums(R, nullptr, t, sx, sxt);
+    EXPECT_TRUE(sameBits(plainSx, sx) && sameBits(plainSxt, sxt)) << threads << " threads";
+    Residuals fast = R;
+    double W = 0, S1 = 0, S2 = 0;
+    deflateResiduals(fast, nullptr, v, W, S1, S2);
+    EXPECT_TRUE(plain == fast) << threads << " threads";
+    EXPECT_TRUE(sameBits({plainW, plainS1, plainS2}, {W, S1, S2})) << threads << " threads";
+  }
+  setWorkerThreads(saved);
 }
 
 }  // namespace
