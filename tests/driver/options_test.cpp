@@ -114,3 +114,17 @@ TEST(ValidateOptions, TheFirstMissingMandatoryOptionStops) {
 }
 
 }  // namespace manifit
+
+namespace manifit {
+
+TEST(ScanOptions, ThreadsDefaultToTheHardwareCount) {
+  EXPECT_EQ(hardwareThreads(), scan({}).threads);
+  EXPECT_EQ(1, scan({"-threads", "1"}).threads);
+  EXPECT_EQ(3, scan({"-threads", "3x"}).threads);
+  // 0, a negative count or no number at all keep the hardware count.
+  EXPECT_EQ(hardwareThreads(), scan({"-threads", "1", "-threads", "0"}).threads);
+  EXPECT_EQ(hardwareThreads(), scan({"-threads", "-2"}).threads);
+  EXPECT_EQ(hardwareThreads(), scan({"-threads", "many"}).threads);
+}
+
+}  // namespace manifit
