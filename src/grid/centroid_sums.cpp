@@ -33,13 +33,16 @@ double centroidSquareSumStreamed(const DataTable& table, const NodeAssignment& a
   const size_t points = owner.size();
   // Centroids: each node's sums receive its points in ascending order, which
   // is its list order.
+  // The worker threads take ranges of coordinates.
   std::vector<double> centroids(static_cast<size_t>(lists) * width, 0.0);
-  for (size_t p = 0; p < points; ++p) {
-    if (owner[p] < 0) continue;
-    const float* x = table.row(static_cast<int>(p));
-    double* c = &centroids[static_cast<size_t>(owner[p]) * width];
-    for (size_t k = 0; k < width; ++k) c[k] += x[k];
-  }
+  parallelFor(static_cast<long>(width), static_cast<double>(points), [&](long from, long to) {
+    for (size_t p = 0; p < points; ++p) {
+      if (owner[p] < 0) continue;
+      const float* x = table.row(static_cast<int>(p));
+      double* c = &centroids[static_cast<size_t>(owner[p]) * width];
+      for (size_t k = static_cast<size_t>(from); k < static_cast<size_t>(to); ++k) c[k] += x[k];
+    }
+  });
   for (int i = 0; i < lists; ++i) {
     const size_t size = assignment.lists[static_cast<size_t>(i)].size();
     if (size == 0) continue;

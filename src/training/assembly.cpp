@@ -2,6 +2,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "common/parallel.h"
 #include "data/data_table.h"
 #include "grid/grid.h"
 #include "training/elastic_map.h"
@@ -131,27 +132,32 @@ void ElasticMap::computeAllRhs(std::vector<double>& out) {
   const size_t dim = static_cast<size_t>(std::max(grid->dimension, 0));
   out.assign(static_cast<size_t>(std::max(n, 0)) * dim, 0.0);
   const int lists = std::min(n, static_cast<int>(assignment.lists.size()));
-  // Adds w x_p to the sums of node i.
-  auto addPoint = [&](int i, int p) {
+  // Adds w x_p[k] to the sums of node i, for the coordinates k in [from, to).
+  auto addPoint = [&](int i, int p, size_t from, size_t to) {
     double* sum = &out[static_cast<size_t>(i) * dim];
     const float* x = data->row(p);
     if (data->weighted) {
       const float w = data->weights[static_cast<size_t>(p)];
-      for (size_t k = 0; k < dim; ++k) sum[k] += x[k] * w;
+      for (size_t k = from; k < to; ++k) sum[k] += x[k] * w;
     } else {
-      for (size_t k = 0; k < dim; ++k) sum[k] += x[k];
+      for (size_t k = from; k < to; ++k) sum[k] += x[k];
     }
   };
   std::vector<int> owner;
   if (pointOwners(assignment, lists, data->pointCount, owner)) {
     // The table read in row order: each node still receives its points in
-    // list order, and the rows stream through the cache.
-    for (size_t p = 0; p < owner.size(); ++p) {
-      if (owner[p] >= 0) addPoint(owner[p], static_cast<int>(p));
-    }
+    // list order, and the rows stream through the cache. The worker threads
+    // take ranges of coordinates.
+    parallelFor(static_cast<long>(dim), static_cast<double>(owner.size()), [&](long from, long to) {
+      for (size_t p = 0; p < owner.size(); ++p) {
+        if (owner[p] >= 0)
+          addPoint(owner[p], static_cast<int>(p), static_cast<size_t>(from),
+                   static_cast<size_t>(to));
+      }
+    });
   } else {
     for (int i = 0; i < lists; ++i) {
-      for (int p : assignment.lists[static_cast<size_t>(i)]) addPoint(i, p);
+      for (int p : assignment.lists[static_cast<size_t>(i)]) addPoint(i, p, 0, dim);
     }
   }
   for (double& value : out)

@@ -1,0 +1,101 @@
+// The sums over the assigned points that read the table in row order (the
+// right-hand sides of all coordinates, the error figure) against the plain
+// forms that walk each node's list.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "common/parallel.h"
+#include "grid/centroid_sums.h"
+#include "training_fixture.h"
+
+namespace manifit {
+namespace {
+
+class StreamedSumsTest : public ::testing::Test {
+ protected:
+  StreamedSumsTest() : line(37, 9) {
+    std::mt19937 random(2);
+    std::normal_distribution<float> normal(0.0f, 1.0f);
+    std::vector<std::vector<float>> points(30000, std::vector<float>(9));
+    for (std::vector<float>& x : points)
+      for (float& v : x) v = normal(random);
+    fillTable(table, points);
+    for (int i = 0; i < 37; ++i) {
+      for (float& v : line.nodes[static_cast<size_t>(i)]) v = normal(random);
+    }
+    map.setData(table);
+    map.setGrid(line);
+    map.setSystem(system);
+    map.assignPoints();
+  }
+
+  // Every coordinate's computeRhs against the all-coordinates pass, bit for bit.
+  void expectSameRhs() {
+    std::vector<double> all;
+    map.computeAllRhs(all);
+    std::vector<double> one(37);
+    for (int k = 0; k < 9; ++k) {
+      map.computeRhs(k, one.data());
+      for (int i = 0; i < 37; ++i) {
+        const double expected = one[static_cast<size_t>(i)];
+        const double got = all[static_cast<size_t>(i) * 9 + k];
+        ASSERT_EQ(0, std::memcmp(&expected, &got, sizeof got))
+            << "node " << i << ", coordinate " << k;
+      }
+    }
+  }
+
+  DataTable table;
+  LinearGrid line;
+  ElasticMap map;
+  SparseSystem system;
+};
+
+TEST_F(StreamedSumsTest, AllRightHandSidesMatchEachCoordinatesSums) {
+  const int saved = workerThreads();
+  for (int threads : {1, 2, 5}) {
+    setWorkerThreads(threads);
+    expectSameRhs();
+  }
+  setWorkerThreads(saved);
+  // Weighted points.
+  table.weights.assign(30000, 0.0f);
+  std::mt19937 random(6);
+  std::uniform_real_distribution<float> weight(0.0f, 2.0f);
+  table.totalWeight = 0.0f;
+  for (float& w : table.weights) table.totalWeight += (w = weight(random));
+  table.weighted = true;
+  expectSameRhs();
+  // A list out of point order takes the list-by-list path, with its own order.
+  std::swap(map.assignment.lists[3].front(), map.assignment.lists[3].back());
+  expectSameRhs();
+}
+
+TEST_F(StreamedSumsTest, ErrorFigureMatchesTheListByListSum) {
+  std::vector<int> owner;
+  ASSERT_TRUE(pointOwners(map.assignment, 37, table.pointCount, owner));
+  const double plain = centroidSquareSumByLists(table, map.assignment, 37, 9);
+  const int saved = workerThreads();
+  for (int threads : {1, 2, 5}) {
+    setWorkerThreads(threads);
+    const double streamed = centroidSquareSumStreamed(table, map.assignment, owner, 37, 9);
+    EXPECT_EQ(0, std::memcmp(&plain, &streamed, sizeof plain)) << threads << " threads";
+  }
+  setWorkerThreads(saved);
+  // Lists that cannot be summed in row order are refused by pointOwners.
+  NodeAssignment twice = map.assignment;
+  twice.lists[0].push_back(twice.lists[1].front());
+  EXPECT_FALSE(pointOwners(twice, 37, table.pointCount, owner));
+  NodeAssignment unordered = map.assignment;
+  std::swap(unordered.lists[2].front(), unordered.lists[2].back());
+  EXPECT_FALSE(pointOwners(unordered, 37, table.pointCount, owner));
+  NodeAssignment outside = map.assignment;
+  outside.lists[4].push_back(table.pointCount);
+  EXPECT_FALSE(pointOwners(outside, 37, table.pointCount, owner));
+}
+
+}  // namespace
+}  // namespace manifit
