@@ -57,6 +57,10 @@ double centroidSquareSumStreamed(const DataTable& table, const NodeAssignment& a
                 std::vector<const float*> rows;
                 std::vector<const double*> centres;
                 std::vector<long> at;
+                const size_t range = static_cast<size_t>(end - begin);
+                rows.reserve(range);
+                centres.reserve(range);
+                at.reserve(range);
                 for (long p = begin; p < end; ++p) {
                   const int i = owner[static_cast<size_t>(p)];
                   if (i < 0) continue;
