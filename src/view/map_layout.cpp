@@ -96,8 +96,8 @@ double stripSpread(size_t p) {
   return 0.1 + 0.8 * (spread - std::floor(spread));
 }
 
-MapLayout layoutMap(const GridShape& shape, const ManifoldFile& manifold, const PointTable& table,
-                    const std::vector<int>& nearest, const std::vector<Projection>* projections) {
+MapLayout layoutMap(const GridShape& shape, const std::vector<int>& nearest,
+                    const std::vector<Projection>* projections) {
   MapLayout layout;
   switch (shape.kind) {
     case GridKind::rectangle:
@@ -114,8 +114,7 @@ MapLayout layoutMap(const GridShape& shape, const ManifoldFile& manifold, const 
       return layout;
   }
   layout.drawn = true;
-  const bool closed = shape.kind == GridKind::circle;
-  for (size_t p = 0; p < table.rows.size(); ++p) {
+  for (size_t p = 0; p < nearest.size(); ++p) {
     PlanePoint place = layout.nodes[static_cast<size_t>(nearest[p])];
     if (projections) {
       const Projection& projection = (*projections)[p];
@@ -126,22 +125,21 @@ MapLayout layoutMap(const GridShape& shape, const ManifoldFile& manifold, const 
         case GridKind::sphere:
           place = sphereAngles(projection, layout);
           break;
-        default:
-          place.x = positionAlongChain(manifold, table.rows[p], closed);
-          if (closed && place.x >= layout.xMax) place.x -= shape.size1;
+        case GridKind::line:  // node k has the internal coordinate 2k/n − 1
+          place.x = (projection[0] + 1) * shape.size1 / 2;
+          break;
+        default:  // circle: node k at the angle 2πk/n
+          place.x = std::atan2(projection[1], projection[0]) * shape.size1 / (2 * kPi);
+          if (place.x < layout.xMin) place.x += shape.size1;
+          if (place.x >= layout.xMax) place.x -= shape.size1;
           break;
       }
     }
     if (layout.strip) place.y = stripSpread(p);
     layout.points.push_back(place);
   }
-  if (!projections) {
-    layout.placement = "Each point sits at its nearest node.";
-  } else if (layout.strip) {
-    layout.placement = "Each point sits at its orthogonal projection onto the nearest edge.";
-  } else {
-    layout.placement = "Each point sits at its projection from the projections file.";
-  }
+  layout.placement = projections ? "Each point sits at its projection from the projections file."
+                                 : "Each point sits at its nearest node.";
   return layout;
 }
 

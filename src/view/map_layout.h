@@ -38,11 +38,10 @@ struct MapLayout {
   std::vector<PlanePoint> points;
 };
 
-// Points go to their projections when `projections` is given (for a line or a
-// circle, whose projections file carries no positions, to their own
-// orthogonal projection onto the chain), otherwise to their nearest node.
-MapLayout layoutMap(const GridShape& shape, const ManifoldFile& manifold, const PointTable& table,
-                    const std::vector<int>& nearest, const std::vector<Projection>* projections);
+// Points go to their projections' grid coordinates when `projections` is
+// given, otherwise to their nearest node.
+MapLayout layoutMap(const GridShape& shape, const std::vector<int>& nearest,
+                    const std::vector<Projection>* projections);
 
 // A deterministic spread in (0.1, 0.9) for the p-th point of a strip.
 double stripSpread(size_t p);

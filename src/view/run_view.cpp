@@ -108,8 +108,7 @@ Status buildPage(const ViewOptions& options, PageData& page) {
   page.edges = manifold.edges;
   page.labels = labels;
   page.nodeCounts = nodePointCounts(nearest, manifold.nodeCount);
-  page.map =
-      layoutMap(shape, manifold, table, nearest, options.projections ? &projections : nullptr);
+  page.map = layoutMap(shape, nearest, options.projections ? &projections : nullptr);
   return Status::success();
 }
 

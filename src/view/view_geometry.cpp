@@ -97,37 +97,4 @@ std::optional<double> unexplainedByPlane(const PointTable& table, const Componen
   return residual / total;
 }
 
-double positionAlongChain(const ManifoldFile& manifold, const std::vector<double>& point,
-                          bool closed) {
-  const size_t n = manifold.nodes.size();
-  if (n == 1) return 0;
-  const size_t segments = closed ? n : n - 1;
-  double best = std::numeric_limits<double>::infinity();
-  double position = 0;
-  for (size_t k = 0; k < segments; ++k) {
-    const std::vector<double>& a = manifold.nodes[k];
-    const std::vector<double>& b = manifold.nodes[(k + 1) % n];
-    double along = 0;
-    double length = 0;
-    for (size_t c = 0; c < point.size(); ++c) {
-      along += (point[c] - a[c]) * (b[c] - a[c]);
-      length += (b[c] - a[c]) * (b[c] - a[c]);
-    }
-    double t = length > 0 ? along / length : 0;
-    if (t < 0) t = 0;
-    if (t > 1) t = 1;
-    double d = 0;
-    for (size_t c = 0; c < point.size(); ++c) {
-      const double e = point[c] - (a[c] + t * (b[c] - a[c]));
-      d += e * e;
-    }
-    if (d < best) {
-      best = d;
-      position = static_cast<double>(k) + t;
-    }
-  }
-  if (closed && position >= static_cast<double>(n)) position -= static_cast<double>(n);
-  return position;
-}
-
 }  // namespace manifit

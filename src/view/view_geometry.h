@@ -35,11 +35,4 @@ std::optional<double> unexplainedByNodes(const PointTable& table, const Manifold
 // summary's first two components.
 std::optional<double> unexplainedByPlane(const PointTable& table, const ComponentSummary& summary);
 
-// The position of a point along a chain of nodes (a line, or a circle when
-// `closed`), in node numbers: k + t for the point's orthogonal projection onto
-// the segment from node k to node k + 1 (the nearest segment; ties go to the
-// lower k), t in [0, 1]. On a circle the result lies in [0, n).
-double positionAlongChain(const ManifoldFile& manifold, const std::vector<double>& point,
-                          bool closed);
-
 }  // namespace manifit

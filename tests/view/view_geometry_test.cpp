@@ -111,23 +111,10 @@ TEST(ViewGeometryTest, UnexplainedVarianceOfNodesAndPlane) {
   EXPECT_FALSE(unexplainedByPlane(still, summary).has_value());
 }
 
-TEST(ViewGeometryTest, PositionAlongLinesAndCircles) {
-  const ManifoldFile line = nodesAt({{0, 0}, {1, 0}, {2, 0}});
-  EXPECT_DOUBLE_EQ(positionAlongChain(line, {1.25, 3}, false), 1.25);
-  EXPECT_DOUBLE_EQ(positionAlongChain(line, {-5, 0}, false), 0.0);
-  EXPECT_DOUBLE_EQ(positionAlongChain(line, {9, 1}, false), 2.0);
-  const ManifoldFile square = nodesAt({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
-  EXPECT_DOUBLE_EQ(positionAlongChain(square, {-0.1, 0.5}, true), 3.5);  // closing edge
-  EXPECT_DOUBLE_EQ(positionAlongChain(square, {0.5, 0.5}, true), 0.5);   // tie: lowest edge
-  EXPECT_DOUBLE_EQ(positionAlongChain(square, {-1, -1}, true), 0.0);
-}
-
 TEST(ViewGeometryTest, RectangleMapPlacesCellsNodesAndProjections) {
-  ManifoldFile map = nodesAt({{0}, {0}, {0}, {0}, {0}, {0}});
   const GridShape shape{GridKind::rectangle, 3, 2};  // 3 nodes per row, 2 rows
-  PointTable table{1, {{0}, {0}}};
   const std::vector<Projection> projections = {{0.25, -0.5, 0}, {1, 1, 0}};
-  const MapLayout layout = layoutMap(shape, map, table, {5, 1}, &projections);
+  const MapLayout layout = layoutMap(shape, {5, 1}, &projections);
   ASSERT_TRUE(layout.drawn);
   ASSERT_EQ(layout.nodes.size(), 6u);
   // node(i, j) = 3i + j at (2i/(B − 1) − 1, 2j/(A − 1) − 1).
@@ -141,7 +128,7 @@ TEST(ViewGeometryTest, RectangleMapPlacesCellsNodesAndProjections) {
   EXPECT_DOUBLE_EQ(layout.points[0].x, 0.25);
   EXPECT_DOUBLE_EQ(layout.points[0].y, -0.5);
 
-  const MapLayout atNodes = layoutMap(shape, map, table, {5, 1}, nullptr);
+  const MapLayout atNodes = layoutMap(shape, {5, 1}, nullptr);
   EXPECT_DOUBLE_EQ(atNodes.points[0].x, 1);
   EXPECT_DOUBLE_EQ(atNodes.points[0].y, 1);
   EXPECT_DOUBLE_EQ(atNodes.points[1].x, -1);
@@ -149,12 +136,10 @@ TEST(ViewGeometryTest, RectangleMapPlacesCellsNodesAndProjections) {
 }
 
 TEST(ViewGeometryTest, SphereMapIsALongitudeLatitudeSheet) {
-  ManifoldFile map = nodesAt(std::vector<std::vector<double>>(14, {0.0}));
   const GridShape shape{GridKind::sphere, 4, 3};  // 4 meridians, 3 rings, 2 poles
-  PointTable table{1, {{0}, {0}, {0}, {0}}};
   const std::vector<Projection> projections = {
       {0, 1, 0}, {0, 0, -0.5}, {-0.5, -0.001, 0.5}, {0.5, -0.01, 0}};
-  const MapLayout layout = layoutMap(shape, map, table, {0, 0, 0, 0}, &projections);
+  const MapLayout layout = layoutMap(shape, {0, 0, 0, 0}, &projections);
   ASSERT_EQ(layout.nodes.size(), 14u);
   EXPECT_DOUBLE_EQ(layout.nodes[1 * 3 + 0].x, 90);  // meridian 1
   EXPECT_DOUBLE_EQ(layout.nodes[1 * 3 + 0].y, 45);  // first ring
@@ -176,21 +161,28 @@ TEST(ViewGeometryTest, SphereMapIsALongitudeLatitudeSheet) {
 }
 
 TEST(ViewGeometryTest, LineAndCircleMapsAreStrips) {
-  const ManifoldFile square = nodesAt({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
-  PointTable table{2, {{-0.1, 0.2}, {0.5, -1}}};
-  const std::vector<Projection> unused = {{0, 0, 0}, {0, 0, 0}};
-  const MapLayout circle = layoutMap({GridKind::circle, 4, 0}, square, table, {0, 0}, &unused);
+  // Circle of 4: node k at angle 90k degrees; the file interpolates cos and sin.
+  const std::vector<Projection> onCircle = {{0, -1, 0}, {0.5, 0.5, 0}, {0.9, -0.1, 0}};
+  const MapLayout circle = layoutMap({GridKind::circle, 4, 0}, {0, 0, 0}, &onCircle);
   EXPECT_TRUE(circle.strip);
-  EXPECT_DOUBLE_EQ(circle.points[0].x, 3.8 - 4);  // wrapped into [−0.5, n − 0.5)
-  EXPECT_DOUBLE_EQ(circle.points[1].x, 0.5);
-  const MapLayout line = layoutMap({GridKind::line, 4, 0}, square, table, {3, 1}, nullptr);
-  EXPECT_DOUBLE_EQ(line.points[0].x, 3);
-  EXPECT_DOUBLE_EQ(line.points[1].x, 1);
+  EXPECT_NEAR(circle.points[0].x, 3, 1e-12);    // node 3
+  EXPECT_NEAR(circle.points[1].x, 0.5, 1e-12);  // half way from node 0 to node 1
+  EXPECT_LT(circle.points[2].x, 0);             // just before node 0, not near node 4
+  EXPECT_GT(circle.points[2].x, -0.5);
+  // Line of 4: node k at 2k/4 − 1.
+  const std::vector<Projection> onLine = {{-1, 0, 0}, {-0.25, 0, 0}, {0.5, 0, 0}};
+  const MapLayout line = layoutMap({GridKind::line, 4, 0}, {0, 0, 0}, &onLine);
+  EXPECT_DOUBLE_EQ(line.points[0].x, 0);
+  EXPECT_DOUBLE_EQ(line.points[1].x, 1.5);
+  EXPECT_DOUBLE_EQ(line.points[2].x, 3);
+  const MapLayout atNodes = layoutMap({GridKind::line, 4, 0}, {3, 1, 2}, nullptr);
+  EXPECT_DOUBLE_EQ(atNodes.points[0].x, 3);
+  EXPECT_DOUBLE_EQ(atNodes.points[1].x, 1);
   for (size_t p = 0; p < 1000; ++p) {
     EXPECT_GT(stripSpread(p), 0.1);
     EXPECT_LT(stripSpread(p), 0.9);
   }
-  EXPECT_FALSE(layoutMap({GridKind::graph, 4, 0}, square, table, {0, 0}, nullptr).drawn);
+  EXPECT_FALSE(layoutMap({GridKind::graph, 4, 0}, {0, 0, 0}, nullptr).drawn);
 }
 
 }  // namespace
