@@ -2,17 +2,31 @@
 
 #include "common/output.h"
 #include "driver/options.h"
+#include "driver/prepare_data.h"
+#include "driver/training_run.h"
 
 namespace manifit {
+
+namespace {
+
+int stop(const Status& status) {
+  print("%s", status.message.c_str());
+  flushOutput();
+  return status.exitCode;
+}
+
+}  // namespace
 
 int runManifit(int argc, const char* const* argv) {
   const Options options = scanOptions(argc, argv);
   const Status valid = validateOptions(options);
-  if (!valid.ok()) {
-    print("%s", valid.message.c_str());
-    flushOutput();
-    return valid.exitCode;
-  }
+  if (!valid.ok()) return stop(valid);
+
+  PreparedData prepared;
+  const Status ready = prepareData(options, prepared);
+  if (!ready.ok()) return stop(ready);
+  const Status trained = runTraining(options, prepared);
+  if (!trained.ok()) return stop(trained);
   flushOutput();
   return 0;
 }

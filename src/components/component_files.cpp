@@ -1,0 +1,64 @@
+// The summary file and the score file of the principal components.
+#include <cstdio>
+#include <memory>
+
+#include "common/output.h"
+#include "components/principal_components.h"
+#include "data/data_table.h"
+
+namespace manifit {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+bool PrincipalComponents::writeSummary(const std::string& path) const {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "w"));
+  if (!file) {
+    print("Can not use %s !!!\n", path.c_str());
+    return false;
+  }
+  std::FILE* out = file.get();
+  std::fprintf(out, "%i %i\n", componentCount, table->dimension);
+  for (double x : mean) std::fprintf(out, "%10.3f ", x);
+  std::fprintf(out, "\n");
+  for (const std::vector<double>& component : components) {
+    for (double x : component) std::fprintf(out, "%10.5f ", x);
+    std::fprintf(out, "\n");
+  }
+  // Each variance with the running total; small ones in exponent form.
+  double sum = 0.0;
+  for (double variance : variances) {
+    sum += variance;
+    std::fprintf(out, variance < 0.001 ? "%e\t%f\n" : "%f\t%f\n", variance, sum);
+  }
+  return true;
+}
+
+// score_c = sum_l (x_l - mean_l) component_c,l, accumulated in a float.
+bool PrincipalComponents::writeScores(const std::string& path) const {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "w"));
+  if (!file) {
+    print("Can not open file for writing %s", path.c_str());
+    return false;
+  }
+  std::FILE* out = file.get();
+  const size_t n = static_cast<size_t>(table->dimension);
+  for (int j = 0; j < table->pointCount; ++j) {
+    const float* x = table->row(j);
+    for (const std::vector<double>& component : components) {
+      float score = 0.0f;
+      for (size_t l = 0; l < n; ++l)
+        score = static_cast<float>(score + (x[l] - mean[l]) * component[l]);
+      std::fprintf(out, "%10.10f\t", static_cast<double>(score));
+    }
+    std::fprintf(out, "\n");
+  }
+  return true;
+}
+
+}  // namespace manifit

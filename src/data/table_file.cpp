@@ -1,0 +1,163 @@
+// The table file and the weights file: reading them strictly and writing the
+// table back in the same format.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+
+#include "common/output.h"
+#include "data/data_table.h"
+#include "data/message.h"
+#include "data/text_words.h"
+
+namespace manifit {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+Status DataTable::readTable(const std::string& path) {
+  std::string text;
+  if (!readFileText(path, text))
+    return Status::failure(formatMessage("File not found: %s.\n", path.c_str()));
+  const char* name = path.c_str();
+
+  WordReader words(text);
+  size_t start = 0;
+  size_t length = 0;
+  int counts[2] = {0, 0};
+  for (int& count : counts) {
+    if (!words.next(start, length)) {
+      return Status::failure(formatMessage(
+          "Table file %s: the header must give the number of points and the number of "
+          "coordinates.\n",
+          name));
+    }
+    if (!parseIntWord(text, start, length, count)) {
+      return Status::failure(
+          formatMessage("Table file %s, line %i: the header count \"%s\" is not an integer.\n",
+                        name, words.line, quoteWord(text, start, length).c_str()));
+    }
+  }
+  const int points = counts[0];
+  const int columns = counts[1];
+  if (points <= 0 || columns <= 0) {
+    return Status::failure(formatMessage(
+        "Table file %s: the header declares %i points of %i coordinates; both counts must be 1 or "
+        "more.\n",
+        name, points, columns));
+  }
+  // Every number takes at least one character, so a header asking for more
+  // numbers than the file has characters cannot be true.
+  const int64_t declared = static_cast<int64_t>(points) * columns;
+  if (declared > static_cast<int64_t>(text.size())) {
+    return Status::failure(formatMessage(
+        "Table file %s: the header declares %i points of %i coordinates, more numbers than the "
+        "file can hold.\n",
+        name, points, columns));
+  }
+
+  DataTable loaded;
+  loaded.allocateRows(points, columns);
+  for (int i = 0; i < points; ++i) {
+    float* x = loaded.row(i);
+    for (int j = 0; j < columns; ++j) {
+      if (!words.next(start, length)) {
+        return Status::failure(formatMessage(
+            "Table file %s: point %i, coordinate %i is missing (the file ends after %lld of %lld "
+            "numbers).\n",
+            name, i + 1, j + 1, static_cast<long long>(i) * columns + j,
+            static_cast<long long>(declared)));
+      }
+      if (!parseFloatWord(text, start, length, x[j])) {
+        return Status::failure(formatMessage(
+            "Table file %s, line %i: point %i, coordinate %i is not a number: \"%s\".\n", name,
+            words.line, i + 1, j + 1, quoteWord(text, start, length).c_str()));
+      }
+      if (!std::isfinite(x[j])) {
+        return Status::failure(formatMessage(
+            "Table file %s, line %i: point %i, coordinate %i is not a finite number: \"%s\".\n",
+            name, words.line, i + 1, j + 1, quoteWord(text, start, length).c_str()));
+      }
+    }
+  }
+  // The file's rows replace whatever the table held; attached statistics stay.
+  rows = std::move(loaded.rows);
+  storage = std::move(loaded.storage);
+  pointCount = points;
+  dimension = columns;
+  ownsRows = true;
+  weighted = false;
+  weights.clear();
+  totalWeight = 0.0f;
+  return Status::success();
+}
+
+Status DataTable::readWeights(const std::string& path) {
+  std::string text;
+  if (!readFileText(path, text)) {
+    // Not an error: the run goes on without weights.
+    print("File not found.\n");
+    return Status::success();
+  }
+  const char* name = path.c_str();
+
+  std::vector<float> read(static_cast<size_t>(pointCount));
+  float total = 0.0f;
+  WordReader words(text);
+  size_t start = 0;
+  size_t length = 0;
+  for (int i = 0; i < pointCount; ++i) {
+    float& w = read[static_cast<size_t>(i)];
+    if (!words.next(start, length)) {
+      return Status::failure(formatMessage(
+          "Weights file %s: the weight of point %i is missing (the file ends after %i of %i "
+          "weights).\n",
+          name, i + 1, i, pointCount));
+    }
+    if (!parseFloatWord(text, start, length, w)) {
+      return Status::failure(formatMessage(
+          "Weights file %s, line %i: the weight of point %i is not a number: \"%s\".\n", name,
+          words.line, i + 1, quoteWord(text, start, length).c_str()));
+    }
+    if (!std::isfinite(w)) {
+      return Status::failure(formatMessage(
+          "Weights file %s, line %i: the weight of point %i is not a finite number: \"%s\".\n",
+          name, words.line, i + 1, quoteWord(text, start, length).c_str()));
+    }
+    if (w < 0.0f) {
+      return Status::failure(
+          formatMessage("Weights file %s, line %i: the weight of point %i is negative: \"%s\".\n",
+                        name, words.line, i + 1, quoteWord(text, start, length).c_str()));
+    }
+    total += w;
+  }
+  if (!(total > 0.0f) || !std::isfinite(total)) {
+    return Status::failure(formatMessage(
+        "Weights file %s: the weights add up to %g; their total must be a finite number above 0.\n",
+        name, static_cast<double>(total)));
+  }
+  weighted = true;
+  weights = std::move(read);
+  totalWeight = total;
+  return Status::success();
+}
+
+bool DataTable::writeTable(const std::string& path) const {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "w"));
+  if (!file) return false;
+  std::fprintf(file.get(), "%i %i\n", pointCount, dimension);
+  for (int i = 0; i < pointCount; ++i) {
+    const float* x = row(i);
+    for (int j = 0; j < dimension; ++j)
+      std::fprintf(file.get(), "%10.3f ", static_cast<double>(x[j]));
+    std::fprintf(file.get(), "\n");
+  }
+  return true;
+}
+
+}  // namespace manifit

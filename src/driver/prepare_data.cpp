@@ -1,0 +1,66 @@
+#include "driver/prepare_data.h"
+
+#include <ctime>
+
+#include "common/output.h"
+#include "data/message.h"
+
+namespace manifit {
+
+namespace {
+
+// Splits the loaded table with p = percent / 100 and makes the kept part the
+// working table.
+void splitLoaded(PreparedData& prepared, int percent) {
+  const float p = static_cast<float>(percent / 100.0);
+  prepared.loaded.split(prepared.kept, prepared.drawn, p);
+  prepared.kept.statistics = &prepared.statistics;
+  prepared.working = &prepared.kept;
+}
+
+}  // namespace
+
+Status prepareData(const Options& options, PreparedData& prepared) {
+  const Status loaded = prepared.loaded.readTable(*options.data);
+  if (!loaded.ok()) return loaded;
+
+  // The weights are not read yet, so these statistics are unweighted.
+  prepared.statistics.computeStatistics(prepared.loaded);
+  prepared.loaded.statistics = &prepared.statistics;
+  if (options.norm == 1) prepared.loaded.normalize();
+
+  if (options.normdat && !prepared.loaded.writeTable(*options.normdat)) {
+    return Status::failure(
+        formatMessage("Can not open file %s for writing. \n", options.normdat->c_str()));
+  }
+  if (options.weights) {
+    const Status weighted = prepared.loaded.readWeights(*options.weights);
+    if (!weighted.ok()) return weighted;
+  }
+
+  prepared.working = &prepared.loaded;
+  if (options.testPercent >= 0) splitLoaded(prepared, options.testPercent);
+  if (options.takePercent >= 0) splitLoaded(prepared, options.takePercent);
+  if (prepared.working->pointCount == 0) {
+    return Status::failure(formatMessage(
+        "Table file %s: the random split drew all %i points, so none are left to fit.\n",
+        options.data->c_str(), prepared.loaded.pointCount));
+  }
+  if (prepared.working->weighted && prepared.working->totalWeight == 0.0f) {
+    return Status::failure(
+        formatMessage("Weights file %s: the random split kept only points of weight 0, so there is "
+                      "nothing to fit.\n",
+                      options.weights->c_str()));
+  }
+
+  prepared.components = std::make_unique<PrincipalComponents>(*prepared.working);
+  const std::clock_t start = std::clock();
+  prepared.components->computeComponents(3);
+  print("Time spent for calc PC: %i\n", static_cast<int>(std::clock() - start));
+  prepared.components->toVarianceFractions();
+  prepared.components->writeSummary("temp");
+  if (options.pcdat) prepared.components->writeScores(*options.pcdat);
+  return Status::success();
+}
+
+}  // namespace manifit

@@ -1,0 +1,181 @@
+#include <algorithm>
+
+#include "data/data_table.h"
+#include "geometry/distance.h"
+#include "grid/grid.h"
+
+namespace manifit {
+
+namespace {
+
+size_t listSize(const NodeAssignment& assignment, int node) {
+  if (node < 0 || static_cast<size_t>(node) >= assignment.lists.size()) return 0;
+  return assignment.lists[static_cast<size_t>(node)].size();
+}
+
+float valueAt(const std::vector<float>& row, size_t j) {
+  return j < row.size() ? row[j] : 0.0f;
+}
+
+}  // namespace
+
+// Splits the count edges that carry the most points. Slot loads start at -1,
+// so the first edges always fill the slots; an edge replaces the first
+// least-loaded slot when it carries strictly more. Each chosen index is read
+// in the edge list as it stands after the earlier splits; slots no edge
+// filled (count above the edge count) split nothing.
+void Grid::grow(NodeAssignment assignment, int count) {
+  if (count <= 0) return;
+  std::vector<int> load(static_cast<size_t>(count), -1);
+  std::vector<int> chosen(static_cast<size_t>(count), -1);
+  for (size_t e = 0; e < edges.size(); ++e) {
+    const int carried =
+        static_cast<int>(listSize(assignment, edges[e][0]) + listSize(assignment, edges[e][1]));
+    int smallest = 10000000;
+    size_t slot = 0;
+    for (size_t k = 0; k < load.size(); ++k) {
+      if (load[k] < smallest) {
+        smallest = load[k];
+        slot = k;
+      }
+    }
+    if (load[slot] < carried) {
+      load[slot] = carried;
+      chosen[slot] = static_cast<int>(e);
+    }
+  }
+  for (int edge : chosen) {
+    if (edge >= 0 && static_cast<size_t>(edge) < edges.size()) splitEdge(edge);
+  }
+}
+
+// Inserts node g at the midpoint of edge (a, b): the edge becomes (a, g),
+// (g, b) and the ribs centred on a and b are rebuilt around g.
+void Grid::splitEdge(int edge) {
+  const int a = edges[static_cast<size_t>(edge)][0];
+  const int b = edges[static_cast<size_t>(edge)][1];
+  const int g = nodeCount;
+
+  const std::vector<float>& xa = nodes[static_cast<size_t>(a)];
+  const std::vector<float>& xb = nodes[static_cast<size_t>(b)];
+  std::vector<float> position(static_cast<size_t>(dimension));
+  for (size_t j = 0; j < position.size(); ++j) {
+    position[j] = static_cast<float>((valueAt(xa, j) + valueAt(xb, j)) * 0.5);
+  }
+  const std::vector<float>& ca = gridCoords[static_cast<size_t>(a)];
+  const std::vector<float>& cb = gridCoords[static_cast<size_t>(b)];
+  std::vector<float> coords(3);
+  for (size_t j = 0; j < coords.size(); ++j) {
+    coords[j] = static_cast<float>((valueAt(ca, j) + valueAt(cb, j)) * 0.5);
+  }
+  nodes.push_back(std::move(position));
+  gridCoords.push_back(std::move(coords));
+
+  int h = -1;
+  int l = -1;
+  std::vector<size_t> collected;
+  for (size_t r = 0; r < ribs.size(); ++r) {
+    const std::array<int, 3>& rib = ribs[r];
+    if (rib[0] == a) {
+      collected.push_back(r);
+      h = rib[1] == b ? rib[2] : rib[1];
+    }
+    if (rib[0] == b) {
+      collected.push_back(r);
+      l = rib[1] == a ? rib[2] : rib[1];
+    }
+  }
+
+  edges.erase(edges.begin() + edge);
+  edgeCoefs.erase(edgeCoefs.begin() + edge);
+
+  const auto removeRib = [this](size_t r) {
+    ribs.erase(ribs.begin() + static_cast<long>(r));
+    ribCoefs.erase(ribCoefs.begin() + static_cast<long>(r));
+  };
+  if (collected.size() == 2 && collected[0] != collected[1]) {
+    std::sort(collected.begin(), collected.end());
+    removeRib(collected[1]);
+    removeRib(collected[0]);
+  } else if (!collected.empty()) {
+    removeRib(collected[0]);
+  }
+
+  if (h != -1) {
+    ribs.push_back({a, h, g});
+    ribCoefs.push_back(1.0f);
+  }
+  ribs.push_back({g, a, b});
+  ribCoefs.push_back(1.0f);
+  if (l != -1) {
+    ribs.push_back({b, g, l});
+    ribCoefs.push_back(1.0f);
+  }
+  edges.push_back({a, g});
+  edgeCoefs.push_back(1.0f);
+  edges.push_back({g, b});
+  edgeCoefs.push_back(1.0f);
+
+  nodeCount = static_cast<int>(nodes.size());
+  edgeCount = static_cast<int>(edges.size());
+  ribCount = static_cast<int>(ribs.size());
+}
+
+// misfit_i = |x_i - centroid_i|^4, the centroid of node i's points summed in
+// single precision (the origin for a node without points).
+void Grid::nodeMisfit(const DataTable& table, const NodeAssignment& assignment,
+                      std::vector<double>& misfit) const {
+  const size_t width = static_cast<size_t>(std::max(dimension, 0));
+  misfit.assign(static_cast<size_t>(std::max(nodeCount, 0)), 0.0);
+  std::vector<float> centroid(width);
+  for (size_t i = 0; i < misfit.size(); ++i) {
+    std::fill(centroid.begin(), centroid.end(), 0.0f);
+    if (i < assignment.lists.size() && !assignment.lists[i].empty()) {
+      const std::vector<int>& list = assignment.lists[i];
+      for (int p : list) {
+        const float* x = table.row(p);
+        for (size_t k = 0; k < width; ++k) centroid[k] += x[k];
+      }
+      const int length = static_cast<int>(list.size());
+      for (size_t k = 0; k < width; ++k) centroid[k] /= length;
+    }
+    const double squared = squaredDistanceList(centroid, nodes[i].data(), dimension);
+    misfit[i] = squared * squared;
+  }
+}
+
+// Ribs centred on a node whose misfit exceeds mean + 2 deviations are scaled
+// by mean / misfit.
+void Grid::breakRibs(NodeAssignment assignment, const DataTable& table) {
+  std::vector<double> misfit;
+  nodeMisfit(table, assignment, misfit);
+  double mean = 0.0;
+  double deviation = 0.0;
+  meanAndDeviation(misfit.data(), static_cast<int>(misfit.size()), mean, deviation);
+  std::vector<int> broken;
+  for (size_t i = 0; i < misfit.size(); ++i) {
+    if (misfit[i] > mean + 2 * deviation) broken.push_back(static_cast<int>(i));
+  }
+  for (size_t r = 0; r < ribs.size(); ++r) {
+    for (int i : broken) {
+      if (ribs[r][0] == i) {
+        ribCoefs[r] = static_cast<float>(mean / misfit[static_cast<size_t>(i)] * ribCoefs[r]);
+      }
+    }
+  }
+}
+
+// nodeEdges[i] = the indices, ascending, of the edges with i as an end.
+void Grid::buildIncidence() {
+  nodeEdges.assign(static_cast<size_t>(std::max(nodeCount, 0)), std::vector<int>());
+  for (size_t e = 0; e < edges.size(); ++e) {
+    const int a = edges[e][0];
+    const int b = edges[e][1];
+    if (a >= 0 && a < nodeCount) nodeEdges[static_cast<size_t>(a)].push_back(static_cast<int>(e));
+    if (b != a && b >= 0 && b < nodeCount) {
+      nodeEdges[static_cast<size_t>(b)].push_back(static_cast<int>(e));
+    }
+  }
+}
+
+}  // namespace manifit

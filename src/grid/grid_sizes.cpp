@@ -1,0 +1,61 @@
+#include <string>
+
+#include "grid/grid_types.h"
+
+namespace manifit {
+
+namespace {
+
+// More nodes than this cannot be trained (the system is nodeCount x nodeCount
+// and every iteration scans points x nodes); refusing them keeps every count
+// of the builders inside 32-bit integers.
+constexpr long long kMaxGridNodes = 10000000;
+
+struct SizeRule {
+  const char* typeName;
+  int min1;
+  int min2;   // 0: size2 is not used by the type
+  int poles;  // nodes beyond the size1 x size2 lattice
+};
+
+constexpr SizeRule kSizeRules[] = {
+    {"simplerectangular", 2, 2, 0}, {"sphere", 3, 2, 2}, {"linear", 2, 0, 0}, {"circle", 3, 0, 0},
+    {"elgraph", 1, 0, 0},
+};
+
+std::string tooSmall(const SizeRule& rule, int size1, int size2) {
+  std::string text = "Grid type " + std::string(rule.typeName) +
+                     " needs grid.size1 >= " + std::to_string(rule.min1);
+  if (rule.min2 > 0) {
+    text += " and grid.size2 >= " + std::to_string(rule.min2) + ", got " + std::to_string(size1) +
+            " and " + std::to_string(size2) + "\n";
+  } else {
+    text += ", got " + std::to_string(size1) + "\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+Status checkGridSizes(const std::string& typeName, int size1, int size2) {
+  for (const SizeRule& rule : kSizeRules) {
+    if (typeName != rule.typeName) continue;
+    if (size1 < rule.min1 || (rule.min2 > 0 && size2 < rule.min2)) {
+      return Status::failure(tooSmall(rule, size1, size2));
+    }
+    const long long nodes = rule.min2 > 0 ? static_cast<long long>(size1) * size2 + rule.poles
+                                          : static_cast<long long>(size1);
+    if (nodes > kMaxGridNodes) {
+      std::string sizes = "grid.size1 " + std::to_string(size1);
+      if (rule.min2 > 0) sizes += " and grid.size2 " + std::to_string(size2);
+      return Status::failure("Grid type " + std::string(rule.typeName) + ": " + sizes + " means " +
+                             std::to_string(nodes) + " nodes, more than the " +
+                             std::to_string(kMaxGridNodes) + " a grid can hold\n");
+    }
+    return Status::success();
+  }
+  // Unknown types are reported by the configuration reader.
+  return Status::success();
+}
+
+}  // namespace manifit

@@ -1,0 +1,167 @@
+// Grid::projectPoint and Grid::writeProjections: points mapped to grid
+// coordinates through the triangles around their nearest node.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "common/output.h"
+#include "data/data_table.h"
+#include "geometry/distance.h"
+#include "grid/grid.h"
+
+namespace manifit {
+
+namespace {
+
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
+
+// Grid coordinate q of a node, 0 when its row is shorter.
+float gridCoord(const Grid& grid, int node, int q) {
+  const std::vector<float>& row = grid.gridCoords[static_cast<size_t>(node)];
+  return static_cast<size_t>(q) < row.size() ? row[static_cast<size_t>(q)] : 0.0f;
+}
+
+// True when the node has a row in the cache.
+bool cached(const Grid& grid, int node) {
+  return node >= 0 && static_cast<size_t>(node) < grid.nodeRows.size() &&
+         static_cast<size_t>(node) < grid.gridCoords.size();
+}
+
+const float* nodeRow(const Grid& grid, int node) {
+  return grid.nodeRows[static_cast<size_t>(node)].data();
+}
+
+// The node with the smallest squared distance to x (ties keep the lower
+// index), or -1 when no distance is below infinity.
+int nearestNode(const Grid& grid, const float* x) {
+  const size_t dimension = static_cast<size_t>(grid.dimension);
+  const size_t cachedNodes = dimension == 0 ? 0 : grid.nodeCache.size() / dimension;
+  const int count =
+      static_cast<int>(std::min({static_cast<size_t>(std::max(grid.nodeCount, 0)), cachedNodes,
+                                 grid.nodeRows.size(), grid.gridCoords.size()}));
+  float best = kInfinity;
+  int nearest = -1;
+  for (int j = 0; j < count; ++j) {
+    const float d = squaredDistanceToRow(grid.nodeCache.data(),
+                                         static_cast<long>(j) * grid.dimension, x, grid.dimension);
+    if (d < best) {
+      best = d;
+      nearest = j;
+    }
+  }
+  return nearest;
+}
+
+// Projection onto the nearest triangle that has node k as a corner:
+// out[q] = (c2 - c0) v + (c1 - c0) u + c0. False when no triangle applies.
+bool projectOnTriangles(const Grid& grid, const float* x, int k, std::array<float, 3>& out) {
+  float bestD = kInfinity;
+  int bestTriangle = -1;
+  float bestU = 0.0f;
+  float bestV = 0.0f;
+  for (size_t t = 0; t < grid.triangles.size(); ++t) {
+    const std::array<int, 3>& tri = grid.triangles[t];
+    if (tri[0] != k && tri[1] != k && tri[2] != k) continue;
+    if (!cached(grid, tri[0]) || !cached(grid, tri[1]) || !cached(grid, tri[2])) continue;
+    float u = 0.0f;
+    float v = 0.0f;
+    const float d = pointTriangle(x, nodeRow(grid, tri[0]), nodeRow(grid, tri[1]),
+                                  nodeRow(grid, tri[2]), grid.dimension, u, v);
+    if (d < bestD) {
+      bestTriangle = static_cast<int>(t);
+      bestD = d;
+      bestU = u;
+      bestV = v;
+    }
+  }
+  if (bestTriangle < 0) return false;
+  const std::array<int, 3>& tri = grid.triangles[static_cast<size_t>(bestTriangle)];
+  for (int q = 0; q < 3; ++q) {
+    const float c0 = gridCoord(grid, tri[0], q);
+    const float c1 = gridCoord(grid, tri[1], q);
+    const float c2 = gridCoord(grid, tri[2], q);
+    out[static_cast<size_t>(q)] = (c2 - c0) * bestV + (c1 - c0) * bestU + c0;
+  }
+  return true;
+}
+
+// Projection onto the nearest edge that has node k as an end:
+// out[q] = (c1 - c0) t + c0. False when no edge applies.
+bool projectOnEdges(const Grid& grid, const float* x, int k, std::array<float, 3>& out) {
+  float bestD = kInfinity;
+  int bestEdge = -1;
+  float bestT = 0.0f;
+  for (size_t e = 0; e < grid.edges.size(); ++e) {
+    const std::array<int, 2>& edge = grid.edges[e];
+    if (edge[0] != k && edge[1] != k) continue;
+    if (!cached(grid, edge[0]) || !cached(grid, edge[1])) continue;
+    float t = 0.0f;
+    const float d =
+        pointSegment(x, nodeRow(grid, edge[0]), nodeRow(grid, edge[1]), grid.dimension, t);
+    if (d < bestD) {
+      bestEdge = static_cast<int>(e);
+      bestD = d;
+      bestT = t;
+    }
+  }
+  if (bestEdge < 0) return false;
+  const std::array<int, 2>& edge = grid.edges[static_cast<size_t>(bestEdge)];
+  for (int q = 0; q < 3; ++q) {
+    const float c0 = gridCoord(grid, edge[0], q);
+    const float c1 = gridCoord(grid, edge[1], q);
+    out[static_cast<size_t>(q)] = (c1 - c0) * bestT + c0;
+  }
+  return true;
+}
+
+bool allFinite(const std::array<float, 3>& values) {
+  return std::isfinite(values[0]) && std::isfinite(values[1]) && std::isfinite(values[2]);
+}
+
+}  // namespace
+
+void Grid::projectPoint(const float* x, float* out) const {
+  const int k = nearestNode(*this, x);
+  if (k < 0) return;
+  std::array<float, 3> projected{};
+  const bool found = triangles.empty() ? projectOnEdges(*this, x, k, projected)
+                                       : projectOnTriangles(*this, x, k, projected);
+  if (!found || !allFinite(projected)) {
+    // No applicable triangle or edge: the nearest node stands for the point.
+    for (int q = 0; q < 3; ++q) projected[static_cast<size_t>(q)] = gridCoord(*this, k, q);
+  }
+  for (int q = 0; q < 3; ++q) out[q] = projected[static_cast<size_t>(q)];
+}
+
+bool Grid::writeProjections(const std::string& path, const DataTable& table) {
+  if (table.pointCount > 0 && table.dimension < dimension) {
+    print("Can not write projections to %s: the table has %i columns, the grid %i\n", path.c_str(),
+          table.dimension, dimension);
+    return false;
+  }
+  std::FILE* file = std::fopen(path.c_str(), "w");
+  if (file == nullptr) {
+    print("Can not open file for writing %s\n", path.c_str());
+    return false;
+  }
+  refreshNodeCache();
+  for (int p = 0; p < table.pointCount; ++p) {
+    // A point without a nearest node (no nodes, or every distance overflows)
+    // writes zeros, never the previous point's values.
+    float out[3] = {0.0f, 0.0f, 0.0f};
+    projectPoint(table.row(p), out);
+    std::fprintf(file, "%f\t%f\t%f\n", out[0], out[1], out[2]);
+  }
+  const bool failed = std::ferror(file) != 0;
+  if (std::fclose(file) != 0 || failed) {
+    print("Can not write file %s\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace manifit
