@@ -266,13 +266,12 @@ std::string escapeText(const std::string& text) {
 }
 
 std::string cellColour(int count, int maxCount) {
-  // From white to #08519c in proportion to the count.
+  // From white to grey #7a7a7a in proportion to the count; grey does not
+  // compete with the label colours of the points.
   const double share = maxCount > 0 ? static_cast<double>(count) / maxCount : 0;
-  const int red = static_cast<int>(255 + (8 - 255) * share + 0.5);
-  const int green = static_cast<int>(255 + (81 - 255) * share + 0.5);
-  const int blue = static_cast<int>(255 + (156 - 255) * share + 0.5);
+  const int level = static_cast<int>(255 + (122 - 255) * share + 0.5);
   char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", red, green, blue);
+  std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", level, level, level);
   return buffer;
 }
 

@@ -42,7 +42,7 @@ std::string renderPage(const PageData& page);
 std::string escapeText(const std::string& text);
 
 // The fill of a cell holding `count` of at most `maxCount` points: white for
-// none, darkening towards blue.
+// none, darkening towards grey.
 std::string cellColour(int count, int maxCount);
 
 }  // namespace manifit
