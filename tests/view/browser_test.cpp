@@ -73,8 +73,8 @@ TEST(PngImageTest, UndoesEveryRowFilter) {
   ASSERT_EQ(image.width, 2);
   ASSERT_EQ(image.height, 5);
   const std::vector<uint32_t> expected = {0x0a141eff, 0x28323cff, 0x0b151fff, 0x101a24ff,
-                                          0x0c1620ff, 0x0a141eff, 0x0c1620ff, 0x0c1723ff,
-                                          0x0c1620ff, 0x0d1824ff};
+                                          0x0c1620ff, 0x0a141eff, 0x0c1620ff, 0x0c1722ff,
+                                          0x0c1620ff, 0x0d1823ff};
   EXPECT_EQ(image.pixels, expected);
   EXPECT_EQ(distinctColours(image), 7u);
   EXPECT_FALSE(decodePng("GIF89a", image, error));
