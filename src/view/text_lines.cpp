@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -37,6 +38,9 @@ bool convertDouble(const std::string& token, double& value) {
 }  // namespace
 
 Status readTextFile(const std::string& path, TextFile& file) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error))
+    return Status::failure("Can not read " + path + "\n");
   std::ifstream in(path, std::ios::binary);
   if (!in) return Status::failure("Can not read " + path + "\n");
   std::ostringstream content;

@@ -36,6 +36,14 @@ TEST(XmlCheckTest, TellsWellFormedFromBroken) {
   }
 }
 
+TEST(SvgPageTest, CellShadesAndEscapedText) {
+  EXPECT_EQ(cellColour(0, 7), "#ffffff");
+  EXPECT_EQ(cellColour(0, 0), "#ffffff");
+  EXPECT_EQ(cellColour(7, 7), "#7a7a7a");
+  EXPECT_LT(cellColour(5, 7), cellColour(4, 7));  // more points, darker
+  EXPECT_EQ(escapeText("a<b & \"c\" 'd'>"), "a&lt;b &amp; &quot;c&quot; &#39;d&#39;&gt;");
+}
+
 TEST(RunViewTest, WritesTheSameBytesForTheSameInputs) {
   const std::string folder = writeRectangleRun("same_bytes");
   CapturedOutput capture;
@@ -150,6 +158,8 @@ TEST_F(RunViewDeathTest, UnreadableFilesAreNamed) {
                 ::testing::ExitedWithCode(1), "^Can not read .*/absent\n$")
         << option;
   }
+  EXPECT_EXIT(std::exit(runViewWith(withOption("-normdat", folder))), ::testing::ExitedWithCode(1),
+              "^Can not read .*bad_UnreadableFilesAreNamed\n$");
   EXPECT_EXIT(std::exit(runViewWith(withOption("-html", folder + "/no/such/folder/page.html"))),
               ::testing::ExitedWithCode(1), "^Can not write .*/no/such/folder/page.html\n$");
 }
