@@ -123,6 +123,19 @@ TEST(SphereGrid, CoefficientsAreNormalizedOnTheUnitSphere) {
   for (float c : grid.ribCoefs) EXPECT_TRUE(std::isfinite(c) && c > 0.0f);
 }
 
+TEST(SphereGrid, LowDimensionalDataKeepsCoefficientsFinite) {
+  // With one or two data coordinates only that many grid coordinates are
+  // measured, and some pole ribs lose (almost) all their bending.
+  for (int dimension : {1, 2}) {
+    for (int meridians : {3, 4, 8}) {
+      SphereGrid grid(meridians, 3, dimension);
+      expectGridInvariants(grid);
+      for (float c : grid.edgeCoefs) EXPECT_TRUE(std::isfinite(c) && c > 0.0f);
+      for (float c : grid.ribCoefs) EXPECT_TRUE(std::isfinite(c) && c > 0.0f);
+    }
+  }
+}
+
 TEST(LinearGrid, FiveNodesCoordinatesEdgesAndRibs) {
   LinearGrid grid(5, 2);
   EXPECT_EQ(kLinear, grid.type);

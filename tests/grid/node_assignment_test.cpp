@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "grid/grid.h"
 #include "test_table.h"
@@ -92,6 +93,60 @@ TEST(Gmse, MeasuresCurrentPositionsAgainstTheRefreshedReference) {
   // Far beyond a finite start value of 1e10, the nearest reference node counts.
   const float d = 1e6f - 3.0f;
   EXPECT_DOUBLE_EQ(std::sqrt(static_cast<double>(d * d)), far.gmse(reference));
+}
+
+}  // namespace
+}  // namespace manifit
+
+namespace manifit {
+namespace {
+
+// The plain search: every node row of the grid, float sums, first minimum.
+int plainNearest(const Grid& grid, const float* x) {
+  int index = -1;
+  float best = 0.0f;
+  for (int j = 0; j < grid.nodeCount; ++j) {
+    float d = 0.0f;
+    for (int k = 0; k < grid.dimension; ++k) {
+      const float e = grid.nodes[j][k] - x[k];
+      d += e * e;
+    }
+    if (index == -1 || d < best) {
+      best = d;
+      index = j;
+    }
+  }
+  return index;
+}
+
+TEST(AssignToNodes, CacheSearchMatchesThePlainSearchOnRandomGrids) {
+  std::mt19937 generator(7);
+  // Coarse values make exact ties frequent.
+  std::uniform_int_distribution<int> coordinate(-4, 4);
+  for (int dimension : {1, 2, 5}) {
+    for (int nodeCount : {1, 3, 17}) {
+      Grid grid;
+      grid.dimension = dimension;
+      grid.nodeCount = nodeCount;
+      grid.allocate();
+      for (std::vector<float>& node : grid.nodes) {
+        for (float& value : node) value = 0.5f * coordinate(generator);
+      }
+      grid.refreshNodeCache();
+      std::vector<std::vector<float>> points(40, std::vector<float>(dimension));
+      for (std::vector<float>& p : points) {
+        for (float& value : p) value = 0.25f * coordinate(generator);
+      }
+      DataTable table = makeTable(points);
+      NodeAssignment assignment;
+      grid.assignToNodes(assignment, table);
+      std::vector<std::vector<int>> expected(nodeCount);
+      for (int p = 0; p < table.pointCount; ++p) {
+        expected[plainNearest(grid, table.row(p))].push_back(p);
+      }
+      EXPECT_EQ(expected, assignment.lists) << dimension << " x " << nodeCount;
+    }
+  }
 }
 
 }  // namespace

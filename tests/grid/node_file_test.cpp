@@ -19,10 +19,10 @@ Grid bareGrid(int dimension) {
 
 }  // namespace
 
-TEST(NodeFile, BlankLinesAndExtraValuesDoNotChangeTheNodes) {
+TEST(NodeFile, BlankLinesAndUncheckedExtraValuesDoNotChangeTheNodes) {
   const std::string folder = gridFilesTempFolder();
   writeTextFile(folder + "plain.txt", "1 2 3\n4\t5\t6\n");
-  writeTextFile(folder + "spaced.txt", "\n1 2 3 99 98\n\n  \t \n4\t5\t6\t7\r\n\n");
+  writeTextFile(folder + "spaced.txt", "\n1 2 3 99 nan\n\n  \t \n4\t5\t6\tinf\r\n\n");
   Grid plain = bareGrid(3);
   Grid spaced = bareGrid(3);
   ASSERT_TRUE(plain.readNodes(folder + "plain.txt").ok());
@@ -124,13 +124,6 @@ TEST(NodeFile, RefusalsNameTheFileAndLineAndLeaveTheGridUnchanged) {
     EXPECT_TRUE(grid.nodes.empty());
     EXPECT_TRUE(grid.gridCoords.empty());
   }
-}
-
-TEST(NodeFile, ValuesBeyondTheDimensionAreNotChecked) {
-  const std::string folder = gridFilesTempFolder();
-  writeTextFile(folder + "nodes.txt", "1 2 nan inf\n");
-  Grid grid = bareGrid(2);
-  EXPECT_TRUE(grid.readNodes(folder + "nodes.txt").ok());
 }
 
 TEST(NodeFile, UnreadableFileAndUnsetDimensionAreRefused) {

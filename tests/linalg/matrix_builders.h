@@ -53,4 +53,8 @@ inline MV_Vector_double vectorOf(std::initializer_list<double> values) {
   return MV_Vector_double(values.begin(), static_cast<int>(values.size()));
 }
 
+inline MV_Vector_double vectorOf(const std::vector<double>& values) {
+  return MV_Vector_double(values.data(), static_cast<int>(values.size()));
+}
+
 }  // namespace manifit

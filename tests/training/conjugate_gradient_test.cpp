@@ -8,6 +8,7 @@
 #include "linalg/comp_col_matrix.h"
 #include "linalg/coord_matrix.h"
 #include "linalg/ic_preconditioner.h"
+#include "linalg/matrix_builders.h"
 #include "linalg/mv_vector_double.h"
 #include "linalg/vector_arithmetic.h"
 #include "training/sparse_system.h"
@@ -16,40 +17,12 @@ namespace manifit {
 
 namespace {
 
-struct Entry {
-  int row;
-  int column;
-  double value;
-};
-
-CompColMatrix matrixOf(int n, const std::vector<Entry>& entries) {
-  std::vector<int> rows;
-  std::vector<int> columns;
-  std::vector<double> values;
-  for (const Entry& e : entries) {
-    rows.push_back(e.row);
-    columns.push_back(e.column);
-    values.push_back(e.value);
-  }
-  const CoordMatrix coordinates(n, n, static_cast<int>(entries.size()), values.data(), rows.data(),
-                                columns.data(), 0);
-  return CompColMatrix(coordinates);
-}
-
 std::vector<Entry> diagonalEntries(const std::vector<double>& diagonal) {
   std::vector<Entry> entries;
   for (int i = 0; i < static_cast<int>(diagonal.size()); ++i) {
     entries.push_back({i, i, diagonal[i]});
   }
   return entries;
-}
-
-MV_Vector_double vectorOf(const std::vector<double>& values) {
-  return MV_Vector_double(values.data(), static_cast<int>(values.size()));
-}
-
-std::vector<double> doublesOf(const MV_Vector_double& v) {
-  return std::vector<double>(v.data(), v.data() + v.length());
 }
 
 struct Outcome {
@@ -179,15 +152,16 @@ TEST(ConjugateGradient, MatchesThePlainIterationBitForBit) {
 TEST(ConjugateGradient, SolvesASmallSystem) {
   // (5I - 11') x = (1, 2, 3) has x = (4/5, 1, 6/5); the incomplete factor of
   // this matrix is not exact, so this takes more than one step.
-  const CompColMatrix A = matrixOf(3, {{0, 0, 4},
-                                       {0, 1, -1},
-                                       {0, 2, -1},
-                                       {1, 0, -1},
-                                       {1, 1, 4},
-                                       {1, 2, -1},
-                                       {2, 0, -1},
-                                       {2, 1, -1},
-                                       {2, 2, 4}});
+  const CompColMatrix A = convert(3, 3,
+                                  {{0, 0, 4},
+                                   {0, 1, -1},
+                                   {0, 2, -1},
+                                   {1, 0, -1},
+                                   {1, 1, 4},
+                                   {1, 2, -1},
+                                   {2, 0, -1},
+                                   {2, 1, -1},
+                                   {2, 2, 4}});
   const Outcome outcome = runSolver(A, {0, 0, 0}, {1, 2, 3}, 100, 1e-13);
   EXPECT_EQ(outcome.result, 0);
   EXPECT_GT(outcome.limit, 1);
@@ -198,7 +172,7 @@ TEST(ConjugateGradient, SolvesASmallSystem) {
 }
 
 TEST(ConjugateGradient, StoppingMeasure) {
-  const CompColMatrix A = matrixOf(2, diagonalEntries({4, 9}));
+  const CompColMatrix A = convert(2, 2, diagonalEntries({4, 9}));
   // b = 0 measures the absolute residual |A x| = 1.
   Outcome atStart = runSolver(A, {0.25, 0}, {0, 0}, 10, 1.0);
   EXPECT_EQ(atStart.result, 0);
@@ -227,7 +201,7 @@ TEST(ConjugateGradient, StoppingMeasure) {
 
 TEST(ConjugateGradient, ToleranceZeroRunsUntilTheResidualIsExactlyZero) {
   // The exact preconditioner of a diagonal matrix ends with residual 0.
-  const Outcome exact = runSolver(matrixOf(2, diagonalEntries({4, 9})), {0, 0}, {2, 3}, 10, 0.0);
+  const Outcome exact = runSolver(convert(2, 2, diagonalEntries({4, 9})), {0, 0}, {2, 3}, 10, 0.0);
   EXPECT_EQ(exact.result, 0);
   EXPECT_EQ(exact.limit, 1);
   EXPECT_EQ(exact.tol, 0.0);
@@ -244,7 +218,7 @@ TEST(ConjugateGradient, ToleranceZeroRunsUntilTheResidualIsExactlyZero) {
 // handing back infinities or NaN.
 TEST(ConjugateGradient, BreakdownKeepsTheLastFiniteIterate) {
   // Indefinite: p'q = 0 at the first step; the start is kept.
-  const CompColMatrix indefinite = matrixOf(2, diagonalEntries({1, -1}));
+  const CompColMatrix indefinite = convert(2, 2, diagonalEntries({1, -1}));
   const Outcome first = runSolver(indefinite, {0, 0}, {1, 1}, 5, 1e-8);
   EXPECT_EQ(first.result, 1);
   EXPECT_EQ(first.limit, 5);
@@ -252,14 +226,14 @@ TEST(ConjugateGradient, BreakdownKeepsTheLastFiniteIterate) {
   EXPECT_EQ(first.x, (std::vector<double>{0, 0}));
 
   // Singular and inconsistent: one step to (2, 2), then p'q = 0.
-  const CompColMatrix singular = matrixOf(2, diagonalEntries({0, 1}));
+  const CompColMatrix singular = convert(2, 2, diagonalEntries({0, 1}));
   const Outcome second = runSolver(singular, {0, 0}, {1, 1}, 5, 1e-8);
   EXPECT_EQ(second.result, 1);
   EXPECT_EQ(second.x, (std::vector<double>{2, 2}));
   EXPECT_EQ(second.tol, 1.0);
 
   // An overflowing right-hand side stops before any step.
-  const CompColMatrix identity = matrixOf(2, diagonalEntries({1, 1}));
+  const CompColMatrix identity = convert(2, 2, diagonalEntries({1, 1}));
   const Outcome overflow = runSolver(identity, {0, 0}, {1e300, 1e300}, 5, 1e-8);
   EXPECT_EQ(overflow.result, 1);
   EXPECT_EQ(overflow.x, (std::vector<double>{0, 0}));

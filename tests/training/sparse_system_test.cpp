@@ -7,19 +7,12 @@
 #include "common/output.h"
 #include "linalg/comp_col_matrix.h"
 #include "linalg/ic_preconditioner.h"
+#include "linalg/matrix_builders.h"
 #include "linalg/mv_vector_double.h"
 
 namespace manifit {
 
 namespace {
-
-std::vector<int> intsOf(const MV_Vector_int& v) {
-  return std::vector<int>(v.data(), v.data() + v.length());
-}
-
-std::vector<double> doublesOf(const MV_Vector_double& v) {
-  return std::vector<double>(v.data(), v.data() + v.length());
-}
 
 // The order-3 tridiagonal matrix with 4 and -1, added in scattered order and
 // partly in pieces.
