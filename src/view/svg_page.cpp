@@ -29,6 +29,10 @@ std::string number(double value, int decimals = 2) {
   return text;
 }
 
+int largestCount(const std::vector<int>& counts) {
+  return counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
+}
+
 std::string percent(double fraction) {
   return number(100 * fraction, 2) + "%";
 }
@@ -134,9 +138,7 @@ void mapView(std::string& out, const PageData& page, const std::vector<size_t>& 
   const PlotFrame frame{kMarginLeft, kMarginTop, plotWidth, plotHeight,
                         map.xMin,    map.xMax,   map.yMin,  map.yMax};
   openSvg(out, kPanelWidth, kMarginTop + plotHeight + kMarginBottom);
-  const int maxCount = page.nodeCounts.empty()
-                           ? 0
-                           : *std::max_element(page.nodeCounts.begin(), page.nodeCounts.end());
+  const int maxCount = largestCount(page.nodeCounts);
   for (size_t j = 0; j < map.cells.size(); ++j) {
     const MapCell& cell = map.cells[j];
     const double left = pixelX(frame, cell.x0);
@@ -290,9 +292,7 @@ std::string renderPage(const PageData& page) {
   dataView(out, page, labelIndex);
   out += "</figure>\n<figure>\n";
   if (page.map.drawn) {
-    const int maxCount = page.nodeCounts.empty()
-                             ? 0
-                             : *std::max_element(page.nodeCounts.begin(), page.nodeCounts.end());
+    const int maxCount = largestCount(page.nodeCounts);
     out += "<figcaption>Map: the grid in its own coordinates. " + escapeText(page.map.placement) +
            " A cell is shaded by how many points have its node as their nearest (white: none, "
            "darkest: " +
