@@ -19,7 +19,8 @@ struct NodeBlocks {
 
   // values of node j, coordinate k.
   float& at(int j, int k) {
-    return values[(static_cast<std::size_t>(j / kNodeBlockWidth) * dimension + k) * kNodeBlockWidth +
+    return values[(static_cast<std::size_t>(j / kNodeBlockWidth) * dimension + k) *
+                      kNodeBlockWidth +
                   j % kNodeBlockWidth];
   }
 };
