@@ -3,6 +3,7 @@
 #include "common/output.h"
 #include "driver/options.h"
 #include "driver/prepare_data.h"
+#include "driver/training_run.h"
 
 namespace manifit {
 
@@ -24,6 +25,8 @@ int runManifit(int argc, const char* const* argv) {
   PreparedData prepared;
   const Status ready = prepareData(options, prepared);
   if (!ready.ok()) return stop(ready);
+  const Status trained = runTraining(options, prepared);
+  if (!trained.ok()) return stop(trained);
   flushOutput();
   return 0;
 }

@@ -32,6 +32,14 @@ class ElasticMap {
   DataTable* testData = nullptr;
   SparseSystem* system = nullptr;
   NodeAssignment assignment;
+  // Nodes whose matrix row came out all zero at the last assembly (no points,
+  // no elastic connection): they keep their positions through the solves.
+  std::vector<char> isolatedNodes;
+  // Why the last epoch stopped the run (runEpoch returned kEpochFailed).
+  Status failure;
+
+  // runEpoch's result when the linear system gave no finite node positions.
+  static constexpr long kEpochFailed = -2;
 
   void setData(DataTable& table);
   void setTestData(DataTable& table);
@@ -40,7 +48,8 @@ class ElasticMap {
   void setSystem(SparseSystem& linearSystem);
 
   // Lays the grid out along the principal components.
-  void placeGrid(const std::vector<double>& mean, const std::vector<std::vector<double>>& components,
+  void placeGrid(const std::vector<double>& mean,
+                 const std::vector<std::vector<double>>& components,
                  const std::vector<double>& fractions, int count);
 
   // The schedule. A failed status stops the run (a grid that cannot be
@@ -56,6 +65,11 @@ class ElasticMap {
   long computeRhs(int coordinate, double* out);
   double mse() const;
   double testMse() const;
+
+  // Parts of the schedule and the epoch.
+  long runAdaptation(const TrainingStage& stage);
+  void runExtrapolation(const TrainingStage& stage);
+  void markIsolatedNodes();
 };
 
 }  // namespace manifit

@@ -40,6 +40,12 @@ std::string mandatory() {
   return "-d table.txt -i x.ini -o m.map -n 1";
 }
 
+// A section that creates the default grid and trains nothing, so a run
+// goes through to its end.
+void writeUntrainedSection(const std::string& folder) {
+  writeText(folder + "/x.ini", "#ALG1\n");
+}
+
 }  // namespace
 
 TEST(Program, WithoutArgumentsOnlyTheFirstFatalLine) {
@@ -64,6 +70,7 @@ TEST(Program, InProcessRunReturnsTheSameStatus) {
 TEST(Program, PreparesTheDataAndWritesItsFiles) {
   const std::string folder = freshFolder();
   writeText(folder + "/table.txt", readText(iris));
+  writeUntrainedSection(folder);
   const Result result = runProgram(folder, mandatory() + " -normdat norm.txt -pcdat pc.txt");
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.output.rfind(std::string(header) + "Comp 0 \n", 0), 0u) << result.output;
@@ -72,9 +79,13 @@ TEST(Program, PreparesTheDataAndWritesItsFiles) {
   const std::string summary = readText(folder + "/temp");
   EXPECT_EQ(summary.substr(0, 4), "3 4\n");
   EXPECT_EQ(std::count(summary.begin(), summary.end(), '\n'), 8);
+  // The end of the run replaces the table written after the normalization
+  // with the plain dump of the normalized points.
   const std::string normalized = readText(folder + "/norm.txt");
-  EXPECT_EQ(normalized.substr(0, 8), "150 4\n  ");
-  EXPECT_EQ(std::count(normalized.begin(), normalized.end(), '\n'), 151);
+  // (5.1 - 5.8433) / 0.8253, the first sepal length, with ten decimals.
+  EXPECT_EQ(normalized.substr(0, 8), "-0.90068");
+  EXPECT_EQ(normalized.find('\t'), 13u);
+  EXPECT_EQ(std::count(normalized.begin(), normalized.end(), '\n'), 150);
   const std::string scores = readText(folder + "/pc.txt");
   EXPECT_EQ(std::count(scores.begin(), scores.end(), '\n'), 150);
 }
@@ -82,15 +93,17 @@ TEST(Program, PreparesTheDataAndWritesItsFiles) {
 TEST(Program, WithoutNormalizationTheTableIsWrittenAsRead) {
   const std::string folder = freshFolder();
   writeText(folder + "/table.txt", "2 2\n1.5 2\n-3 4e1\n");
+  writeUntrainedSection(folder);
   const Result result = runProgram(folder, mandatory() + " -norm 0 -normdat norm.txt");
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(readText(folder + "/norm.txt"),
-            "2 2\n     1.500      2.000 \n    -3.000     40.000 \n");
+            "1.5000000000\t2.0000000000\t\n-3.0000000000\t40.0000000000\t\n");
 }
 
 TEST(Program, MissingWeightsFileRunsUnweighted) {
   const std::string folder = freshFolder();
   writeText(folder + "/table.txt", "3 1\n1 2 3\n");
+  writeUntrainedSection(folder);
   const Result result = runProgram(folder, mandatory() + " -w absent.txt");
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(

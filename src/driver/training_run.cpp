@@ -1,0 +1,100 @@
+#include "driver/training_run.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+
+#include "common/output.h"
+#include "config/configuration.h"
+#include "grid/grid.h"
+#include "grid/grid_types.h"
+#include "training/elastic_map.h"
+#include "training/sparse_system.h"
+
+namespace manifit {
+
+namespace {
+
+bool allNodesFinite(const Grid& grid) {
+  for (const std::vector<float>& node : grid.nodes) {
+    for (float x : node) {
+      if (!std::isfinite(x)) return false;
+    }
+  }
+  return true;
+}
+
+// The normalized table, "%10.10f\t" per value and a line end per point.
+Status writeNormalizedTable(const std::string& path, const DataTable& table) {
+  FILE* file = std::fopen(path.c_str(), "w");
+  if (file == nullptr) {
+    return Status::failure("Can not open file " + path + " for writing. \n");
+  }
+  for (int p = 0; p < table.pointCount; ++p) {
+    const float* row = table.row(p);
+    for (int k = 0; k < table.dimension; ++k) std::fprintf(file, "%10.10f\t", row[k]);
+    std::fprintf(file, "\n");
+  }
+  std::fclose(file);
+  return Status::success();
+}
+
+}  // namespace
+
+Status runTraining(const Options& options, PreparedData& prepared) {
+  DataTable& working = *prepared.working;
+  if (working.pointCount <= 0) {
+    return Status::failure("No points to train on: the working table is empty\n");
+  }
+
+  ElasticMap map;
+  map.setData(working);
+  if (options.testPercent >= 0 && prepared.drawn.pointCount > 0) map.setTestData(prepared.drawn);
+
+  std::unique_ptr<Grid> grid;
+  const Status configured = readConfiguration(map, *options.ini, options.algorithm, grid);
+  if (!configured.ok()) return configured;
+
+  std::unique_ptr<Grid> reference;
+  if (options.gen) {
+    reference = std::make_unique<Grid>();
+    reference->dimension = grid->dimension;
+    const Status read = reference->readNodes(*options.gen);
+    if (!read.ok()) return read;
+    if (reference->nodeCount == 0) {
+      return Status::failure("The generating manifold file " + *options.gen + " holds no nodes\n");
+    }
+    map.setReferenceGrid(*reference);
+  }
+
+  SparseSystem system;
+  map.setSystem(system);
+  const PrincipalComponents& components = *prepared.components;
+  map.placeGrid(components.mean, components.components, components.variances, 3);
+
+  print("Proceeding with %d points\n", working.pointCount);
+  flushOutput();
+  const clock_t start = clock();
+  const Status trained = grid->type == kGraph ? map.runGraphSchedule() : map.runStrategy();
+  if (!trained.ok()) return trained;
+  print("Time spent: %ld\n", static_cast<long>(clock() - start));
+  flushOutput();
+
+  map.assignPoints();
+  const double finalError = map.mse();
+  if (!std::isfinite(finalError) || !allNodesFinite(*grid)) {
+    return Status::failure(
+        "Training stopped: the fitted grid has no finite node positions or error; no result "
+        "written\n");
+  }
+  print("Final MSE: %s\n", streamDouble(finalError).c_str());
+  flushOutput();
+
+  grid->writeManifold(*options.output, options.dataName);
+  if (options.projections) grid->writeProjections(*options.projections, working);
+  if (options.normdat) return writeNormalizedTable(*options.normdat, working);
+  return Status::success();
+}
+
+}  // namespace manifit

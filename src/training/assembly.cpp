@@ -1,0 +1,140 @@
+#include <cmath>
+#include <ctime>
+
+#include "data/data_table.h"
+#include "grid/grid.h"
+#include "training/elastic_map.h"
+#include "training/sparse_system.h"
+
+namespace manifit {
+
+long ElasticMap::assignPoints() {
+  const clock_t start = clock();
+  grid->refreshNodeCache();
+  grid->assignToNodes(assignment, *data);
+  return static_cast<long>(clock() - start);
+}
+
+// A = diag(a) + EP sum_e c_e (d_e0 - d_e1)(d_e0 - d_e1)^T
+//             + RP sum_r c_r (d_r1 - 2 d_r0 + d_r2)(d_r1 - 2 d_r0 + d_r2)^T
+long ElasticMap::assembleSystem() {
+  const clock_t start = clock();
+  const int n = grid->nodeCount;
+  const int d = grid->manifoldDimension;
+  const double scale = std::pow(static_cast<double>(n), static_cast<double>(2 - d) / d);
+  const float stretchCoef = static_cast<float>(currentEp * scale / 100.0);
+  const float bendCoef = static_cast<float>(currentRp * scale / std::pow(10.0, d));
+  system->size = n;
+  system->reset();
+
+  // Data term.
+  for (int i = 0; i < n; ++i) {
+    const std::vector<int>* points = i < static_cast<int>(assignment.lists.size())
+                                         ? &assignment.lists[static_cast<size_t>(i)]
+                                         : nullptr;
+    double a = 0.0;
+    if (data->weighted) {
+      double weight = 0.0;
+      if (points != nullptr) {
+        for (int p : *points) weight += data->weights[static_cast<size_t>(p)];
+      }
+      a = weight / data->totalWeight;
+    } else {
+      const double count = points != nullptr ? static_cast<double>(points->size()) : 0.0;
+      a = count / data->pointCount;
+    }
+    if (currentEp < 0) a = -a;
+    system->add(i, i, a);
+  }
+
+  // Stretching term.
+  const float minusStretch = -stretchCoef;
+  for (int e = 0; e < grid->edgeCount; ++e) {
+    const int i = grid->edges[static_cast<size_t>(e)][0];
+    const int j = grid->edges[static_cast<size_t>(e)][1];
+    const double c = grid->edgeCoefs[static_cast<size_t>(e)];
+    const double w = static_cast<double>(stretchCoef) * c;
+    const double minusW = static_cast<double>(minusStretch) * c;
+    system->add(i, i, w);
+    system->add(j, j, w);
+    system->add(i, j, minusW);
+    system->add(j, i, minusW);
+  }
+
+  // Bending term.
+  const float fourBend = 4.0f * bendCoef;
+  const float minusTwoBend = -2.0f * bendCoef;
+  for (int r = 0; r < grid->ribCount; ++r) {
+    const int m = grid->ribs[static_cast<size_t>(r)][0];
+    const int p = grid->ribs[static_cast<size_t>(r)][1];
+    const int q = grid->ribs[static_cast<size_t>(r)][2];
+    const double c = grid->ribCoefs[static_cast<size_t>(r)];
+    const double w = static_cast<double>(bendCoef) * c;
+    const double w4 = static_cast<double>(fourBend) * c;
+    const double w2 = static_cast<double>(minusTwoBend) * c;
+    system->add(p, p, w);
+    system->add(m, m, w4);
+    system->add(q, q, w);
+    system->add(p, m, w2);
+    system->add(m, p, w2);
+    system->add(m, q, w2);
+    system->add(q, m, w2);
+    system->add(p, q, w);
+    system->add(q, p, w);
+  }
+
+  markIsolatedNodes();
+  system->buildMatrix();
+  system->buildPreconditioner();
+  return static_cast<long>(clock() - start);
+}
+
+// A row that is zero throughout belongs to a node with no points and no
+// elastic connection; its equation says nothing about the node. It gets a
+// unit diagonal so the matrix stays definite, and the solves leave the node
+// where it is. Rows that hold any non-zero value are not touched.
+void ElasticMap::markIsolatedNodes() {
+  const int n = system->size;
+  isolatedNodes.assign(static_cast<size_t>(n), 1);
+  for (const auto& entry : system->entries) {
+    const int row = entry.first.first;
+    if (entry.second != 0.0 && row >= 0 && row < n) isolatedNodes[static_cast<size_t>(row)] = 0;
+  }
+  for (int i = 0; i < n; ++i) {
+    if (isolatedNodes[static_cast<size_t>(i)]) system->add(i, i, 1.0);
+  }
+}
+
+// b_i = sum over the points of node i of w_p x_p[k], divided by W.
+long ElasticMap::computeRhs(int coordinate, double* out) {
+  const clock_t start = clock();
+  const int n = grid->nodeCount;
+  for (int i = 0; i < n; ++i) {
+    double sum = 0.0;
+    if (i < static_cast<int>(assignment.lists.size())) {
+      for (int p : assignment.lists[static_cast<size_t>(i)]) {
+        const float x = data->row(p)[coordinate];
+        if (data->weighted) {
+          sum += x * data->weights[static_cast<size_t>(p)];
+        } else {
+          sum += x;
+        }
+      }
+    }
+    out[i] = data->weighted ? sum / data->totalWeight : sum / data->pointCount;
+  }
+  return static_cast<long>(clock() - start);
+}
+
+double ElasticMap::mse() const {
+  return grid->centroidRms(*data, assignment);
+}
+
+double ElasticMap::testMse() const {
+  if (testData == nullptr) return 0.0;
+  NodeAssignment local;
+  grid->assignToNodes(local, *testData);
+  return grid->centroidRms(*testData, local);
+}
+
+}  // namespace manifit
