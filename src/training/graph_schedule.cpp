@@ -8,8 +8,11 @@ namespace manifit {
 
 Status ElasticMap::runGraphSchedule() {
   auto* graph = dynamic_cast<GraphGrid*>(grid);
-  if (graph == nullptr || data == nullptr) {
+  if (graph == nullptr) {
     return Status::failure("The elastic graph cannot be grown: the grid is not of type elgraph.\n");
+  }
+  if (data == nullptr) {
+    return Status::failure("The elastic graph cannot be grown: there is no training table.\n");
   }
   Status status = graph->scatterAndCluster(*data, 10, 0.01);
   if (!status.ok()) return status;
