@@ -3,22 +3,14 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 
+#include "common/atomic_output_file.h"
 #include "common/output.h"
 #include "data/data_table.h"
 #include "data/message.h"
 #include "data/text_words.h"
 
 namespace manifit {
-
-namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
 
 Status DataTable::readTable(const std::string& path) {
   std::string text;
@@ -148,16 +140,16 @@ Status DataTable::readWeights(const std::string& path) {
 }
 
 bool DataTable::writeTable(const std::string& path) const {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "w"));
-  if (!file) return false;
-  std::fprintf(file.get(), "%i %i\n", pointCount, dimension);
+  AtomicOutputFile file(path);
+  if (!file.isOpen()) return false;
+  std::FILE* out = file.get();
+  std::fprintf(out, "%i %i\n", pointCount, dimension);
   for (int i = 0; i < pointCount; ++i) {
     const float* x = row(i);
-    for (int j = 0; j < dimension; ++j)
-      std::fprintf(file.get(), "%10.3f ", static_cast<double>(x[j]));
-    std::fprintf(file.get(), "\n");
+    for (int j = 0; j < dimension; ++j) std::fprintf(out, "%10.3f ", static_cast<double>(x[j]));
+    std::fprintf(out, "\n");
   }
-  return true;
+  return file.commit();
 }
 
 }  // namespace manifit

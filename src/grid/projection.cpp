@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/atomic_output_file.h"
 #include "common/output.h"
 #include "data/data_table.h"
 #include "geometry/distance.h"
@@ -143,8 +144,8 @@ bool Grid::writeProjections(const std::string& path, const DataTable& table) {
           table.dimension, dimension);
     return false;
   }
-  std::FILE* file = std::fopen(path.c_str(), "w");
-  if (file == nullptr) {
+  AtomicOutputFile file(path);
+  if (!file.isOpen()) {
     print("Can not open file for writing %s\n", path.c_str());
     return false;
   }
@@ -154,10 +155,9 @@ bool Grid::writeProjections(const std::string& path, const DataTable& table) {
     // writes zeros, never the previous point's values.
     float out[3] = {0.0f, 0.0f, 0.0f};
     projectPoint(table.row(p), out);
-    std::fprintf(file, "%f\t%f\t%f\n", out[0], out[1], out[2]);
+    std::fprintf(file.get(), "%f\t%f\t%f\n", out[0], out[1], out[2]);
   }
-  const bool failed = std::ferror(file) != 0;
-  if (std::fclose(file) != 0 || failed) {
+  if (!file.commit()) {
     print("Can not write file %s\n", path.c_str());
     return false;
   }
