@@ -12,6 +12,14 @@
 
 namespace manifit {
 
+namespace {
+
+// The most numbers a table may hold (1 GB of floats; the split and the
+// component extraction each make a further copy).
+constexpr int64_t kMaxTableValues = 250000000;
+
+}  // namespace
+
 Status DataTable::readTable(const std::string& path) {
   std::string text;
   if (!readFileText(path, text))
@@ -43,9 +51,16 @@ Status DataTable::readTable(const std::string& path) {
         "more.\n",
         name, points, columns));
   }
+  const int64_t declared = static_cast<int64_t>(points) * columns;
+  if (declared > kMaxTableValues) {
+    return Status::failure(formatMessage(
+        "Table file %s: the header declares %i points of %i coordinates, %lld numbers; a table "
+        "can hold at most %lld.\n",
+        name, points, columns, static_cast<long long>(declared),
+        static_cast<long long>(kMaxTableValues)));
+  }
   // Every number takes at least one character, so a header asking for more
   // numbers than the file has characters cannot be true.
-  const int64_t declared = static_cast<int64_t>(points) * columns;
   if (declared > static_cast<int64_t>(text.size())) {
     return Status::failure(formatMessage(
         "Table file %s: the header declares %i points of %i coordinates, more numbers than the "

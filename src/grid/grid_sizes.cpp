@@ -6,11 +6,6 @@ namespace manifit {
 
 namespace {
 
-// More nodes than this cannot be trained (the system is nodeCount x nodeCount
-// and every iteration scans points x nodes); refusing them keeps every count
-// of the builders inside 32-bit integers.
-constexpr long long kMaxGridNodes = 10000000;
-
 struct SizeRule {
   const char* typeName;
   int min1;
@@ -37,7 +32,21 @@ std::string tooSmall(const SizeRule& rule, int size1, int size2) {
 
 }  // namespace
 
-Status checkGridSizes(const std::string& typeName, int size1, int size2) {
+Status checkGridCapacity(const std::string& what, long long nodes, int dimension) {
+  if (nodes > kMaxGridNodes) {
+    return Status::failure(what + " means " + std::to_string(nodes) + " nodes, more than the " +
+                           std::to_string(kMaxGridNodes) + " a grid can hold\n");
+  }
+  const long long values = nodes * (dimension > 1 ? dimension : 1);
+  if (values > kMaxGridValues) {
+    return Status::failure(what + " means " + std::to_string(nodes) + " nodes of " +
+                           std::to_string(dimension) + " coordinates, more than the " +
+                           std::to_string(kMaxGridValues) + " node coordinates a grid can hold\n");
+  }
+  return Status::success();
+}
+
+Status checkGridSizes(const std::string& typeName, int size1, int size2, int dimension) {
   for (const SizeRule& rule : kSizeRules) {
     if (typeName != rule.typeName) continue;
     if (size1 < rule.min1 || (rule.min2 > 0 && size2 < rule.min2)) {
@@ -45,14 +54,10 @@ Status checkGridSizes(const std::string& typeName, int size1, int size2) {
     }
     const long long nodes = rule.min2 > 0 ? static_cast<long long>(size1) * size2 + rule.poles
                                           : static_cast<long long>(size1);
-    if (nodes > kMaxGridNodes) {
-      std::string sizes = "grid.size1 " + std::to_string(size1);
-      if (rule.min2 > 0) sizes += " and grid.size2 " + std::to_string(size2);
-      return Status::failure("Grid type " + std::string(rule.typeName) + ": " + sizes + " means " +
-                             std::to_string(nodes) + " nodes, more than the " +
-                             std::to_string(kMaxGridNodes) + " a grid can hold\n");
-    }
-    return Status::success();
+    std::string sizes = "grid.size1 " + std::to_string(size1);
+    if (rule.min2 > 0) sizes += " and grid.size2 " + std::to_string(size2);
+    return checkGridCapacity("Grid type " + std::string(rule.typeName) + ": " + sizes, nodes,
+                             dimension);
   }
   // Unknown types are reported by the configuration reader.
   return Status::success();
