@@ -28,11 +28,12 @@ bool readLine(std::FILE* file, std::string& line, bool& tooLong) {
   while ((c = std::getc(file)) != EOF) {
     any = true;
     if (c == '\n') break;
-    if (line.size() <= kMaxLineLength) {
-      line.push_back(static_cast<char>(c));
-    } else {
+    if (line.size() > kMaxLineLength) {
+      // The line is refused anyway: stop reading it (it may never end).
       tooLong = true;
+      return true;
     }
+    line.push_back(static_cast<char>(c));
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
   if (line.size() > kMaxLineLength) tooLong = true;
