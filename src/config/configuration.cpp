@@ -149,10 +149,10 @@ Status applyKey(const std::string& key, const std::string& value, ElasticMap& ma
   } else if (key == "adapt.numevery") {
     last->numevery = toInt(value);
     // Every step adds up to numevery nodes, each slot allocated up front.
-    if (last->numevery > kMaxGridNodes) {
+    if (last->numevery > gridNodeLimit()) {
       return Status::failure("adapt.numevery " + std::to_string(last->numevery) +
                              " asks for more new nodes per step than the " +
-                             std::to_string(kMaxGridNodes) + " a grid can hold.\n");
+                             std::to_string(gridNodeLimit()) + " a grid can hold.\n");
     }
   } else if (key == "adapt.eps") {
     last->eps = toReal(value);

@@ -18,6 +18,9 @@ constexpr SizeRule kSizeRules[] = {
     {"elgraph", 1, 0, 0},
 };
 
+long long nodeLimit = kMaxGridNodes;
+long long valueLimit = kMaxGridValues;
+
 std::string tooSmall(const SizeRule& rule, int size1, int size2) {
   std::string text = "Grid type " + std::string(rule.typeName) +
                      " needs grid.size1 >= " + std::to_string(rule.min1);
@@ -32,16 +35,29 @@ std::string tooSmall(const SizeRule& rule, int size1, int size2) {
 
 }  // namespace
 
+long long gridNodeLimit() {
+  return nodeLimit;
+}
+
+long long gridValueLimit() {
+  return valueLimit;
+}
+
+void limitGridSizes(long long nodes, long long values) {
+  nodeLimit = nodes < kMaxGridNodes ? nodes : kMaxGridNodes;
+  valueLimit = values < kMaxGridValues ? values : kMaxGridValues;
+}
+
 Status checkGridCapacity(const std::string& what, long long nodes, int dimension) {
-  if (nodes > kMaxGridNodes) {
+  if (nodes > nodeLimit) {
     return Status::failure(what + " means " + std::to_string(nodes) + " nodes, more than the " +
-                           std::to_string(kMaxGridNodes) + " a grid can hold\n");
+                           std::to_string(nodeLimit) + " a grid can hold\n");
   }
   const long long values = nodes * (dimension > 1 ? dimension : 1);
-  if (values > kMaxGridValues) {
+  if (values > valueLimit) {
     return Status::failure(what + " means " + std::to_string(nodes) + " nodes of " +
                            std::to_string(dimension) + " coordinates, more than the " +
-                           std::to_string(kMaxGridValues) + " node coordinates a grid can hold\n");
+                           std::to_string(valueLimit) + " node coordinates a grid can hold\n");
   }
   return Status::success();
 }

@@ -19,6 +19,12 @@ enum GridTypeCode { kRectangular = 0, kSphere = 1, kLinear = 2, kCircle = 3, kGr
 constexpr long long kMaxGridNodes = 1000000;
 constexpr long long kMaxGridValues = 50000000;
 
+// The limits in force: the two above unless lowered with limitGridSizes (the
+// fuzz harnesses lower them so that every input runs in milliseconds).
+long long gridNodeLimit();
+long long gridValueLimit();
+void limitGridSizes(long long nodes, long long values);
+
 // Refuses sizes below what the type's formulas need, or so large that the grid
 // of that many nodes of `dimension` coordinates cannot be held; typeName is
 // the configuration's grid.type text.

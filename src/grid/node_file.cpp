@@ -119,7 +119,7 @@ Status Grid::readNodes(const std::string& path) {
     if (!status.ok()) return status;
     // A grid of the file's nodes must stay within what a grid can hold.
     const long long total = nodeCount + static_cast<long long>(fileNodes.size());
-    if (total > kMaxGridNodes || total * dimension > kMaxGridValues) {
+    if (total > gridNodeLimit() || total * dimension > gridValueLimit()) {
       return Status::failure(
           checkGridCapacity("Node file " + path + " up to line " + std::to_string(lineNumber),
                             total, dimension)

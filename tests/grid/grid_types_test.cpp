@@ -247,5 +247,17 @@ TEST(CheckGridSizes, RefusesGridsWithTooManyNodeCoordinates) {
   EXPECT_TRUE(checkGridCapacity("Adaptation step 3", 1000000, 50).ok());
 }
 
+TEST(CheckGridSizes, LoweredLimitsApplyUntilRaisedAgain) {
+  limitGridSizes(50, 120);
+  EXPECT_EQ("Grid type linear: grid.size1 51 means 51 nodes, more than the 50 a grid can hold\n",
+            checkGridSizes("linear", 51, 0).message);
+  EXPECT_EQ(1, checkGridSizes("circle", 50, 0, 3).exitCode);  // 150 coordinates
+  EXPECT_TRUE(checkGridSizes("circle", 40, 0, 3).ok());
+  limitGridSizes(kMaxGridNodes + 1, kMaxGridValues + 1);  // never above the built-in bounds
+  EXPECT_EQ(kMaxGridNodes, gridNodeLimit());
+  EXPECT_EQ(kMaxGridValues, gridValueLimit());
+  EXPECT_TRUE(checkGridSizes("linear", 51, 0).ok());
+}
+
 }  // namespace
 }  // namespace manifit
