@@ -91,7 +91,7 @@ int toSize(const std::string& text) {
 }
 
 // Applies one key and value. Stage keys apply to the most recent stage and are
-// ignored before any stage exists. Returns false for an unusable value.
+// ignored before any stage exists. Only an over-long strategy name is refused.
 Status applyKey(const std::string& key, const std::string& value, ElasticMap& map,
                 SectionValues& section) {
   TrainingStage* last = section.stages.empty() ? nullptr : &section.stages.back();

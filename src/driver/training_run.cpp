@@ -63,9 +63,6 @@ Status runTraining(const Options& options, PreparedData& prepared) {
     reference->dimension = grid->dimension;
     const Status read = reference->readNodes(*options.gen);
     if (!read.ok()) return read;
-    if (reference->nodeCount == 0) {
-      return Status::failure("The generating manifold file " + *options.gen + " holds no nodes\n");
-    }
     map.setReferenceGrid(*reference);
   }
 

@@ -244,6 +244,17 @@ TEST_F(EpochTest, BrokenSystemLeavesTheNodesFinite) {
   }
 }
 
+TEST_F(EpochTest, GridWithoutNodesCannotBeFitted) {
+  setUp(std::make_unique<GraphGrid>(0, 4));
+  addEpoch(0);
+  addEpoch(5);
+  EXPECT_GE(map.runEpoch(), 0);  // nothing to iterate: fine
+  CapturedOutput capture;
+  EXPECT_EQ(map.runEpoch(), ElasticMap::kEpochFailed);
+  EXPECT_EQ(map.failure.message, "Training stopped: the grid of epoch 2 has no nodes to fit\n");
+  EXPECT_EQ(capture.text(), "");
+}
+
 // Points at 0 and 3e38 pin the two middle nodes of a line; the bending term
 // extrapolates the end nodes to -3e38 and 6e38, beyond single precision.
 TEST(EpochOverflow, SolutionBeyondSinglePrecisionStopsTheRun) {
