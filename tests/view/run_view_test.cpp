@@ -1,0 +1,199 @@
+#include "view/run_view.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "common/output.h"
+#include "view/view_fixture.h"
+#include "view/xml_check.h"
+
+namespace manifit {
+namespace {
+
+std::vector<XmlElement> parsedPage(const std::string& path) {
+  std::vector<XmlElement> elements;
+  std::string error;
+  EXPECT_TRUE(parseXml(readWholeFile(path), elements, error)) << error;
+  return elements;
+}
+
+const std::string* attribute(const XmlElement& element, const std::string& name) {
+  const auto found = element.attributes.find(name);
+  return found == element.attributes.end() ? nullptr : &found->second;
+}
+
+TEST(XmlCheckTest, TellsWellFormedFromBroken) {
+  std::vector<XmlElement> elements;
+  std::string error;
+  EXPECT_TRUE(parseXml("<!DOCTYPE html>\n<a x=\"1 &amp; &#215;\"><b class='c'/>t&lt;</a>\n",
+                       elements, error))
+      << error;
+  EXPECT_EQ(countElements(elements, "b", "c"), 1);
+  for (const char* broken : {"<a><b></a></b>", "<a x=1/>", "<a>&nbsp;</a>", "<a>&</a>", "<a/><b/>",
+                             "<a>", "<a x='1' x='2'/>", "text<a/>", "<a>x < y</a>"}) {
+    EXPECT_FALSE(parseXml(broken, elements, error)) << broken;
+  }
+}
+
+TEST(SvgPageTest, CellShadesAndEscapedText) {
+  EXPECT_EQ(cellColour(0, 7), "#ffffff");
+  EXPECT_EQ(cellColour(0, 0), "#ffffff");
+  EXPECT_EQ(cellColour(7, 7), "#7a7a7a");
+  EXPECT_LT(cellColour(5, 7), cellColour(4, 7));  // more points, darker
+  EXPECT_EQ(escapeText("a<b & \"c\" 'd'>"), "a&lt;b &amp; &quot;c&quot; &#39;d&#39;&gt;");
+}
+
+TEST(RunViewTest, WritesTheSameBytesForTheSameInputs) {
+  const std::string folder = writeRectangleRun("same_bytes");
+  CapturedOutput capture;
+  ASSERT_EQ(runViewWith(rectangleRunArguments(folder)), 0);
+  const std::string first = readWholeFile(folder + "/page.html");
+  ASSERT_EQ(runViewWith(rectangleRunArguments(folder)), 0);
+  EXPECT_EQ(readWholeFile(folder + "/page.html"), first);
+  EXPECT_EQ(capture.text(),
+            "Page written: " + folder + "/page.html\nPage written: " + folder + "/page.html\n");
+}
+
+TEST(RunViewTest, PageHoldsOneElementPerPointNodeEdgeAndCell) {
+  const std::string folder = writeRectangleRun("elements");
+  CapturedOutput capture;
+  ASSERT_EQ(runViewWith(rectangleRunArguments(folder)), 0);
+  const std::vector<XmlElement> elements = parsedPage(folder + "/page.html");
+  EXPECT_EQ(countElements(elements, "circle", "point"), 8);
+  EXPECT_EQ(countElements(elements, "circle", "node"), 6);
+  EXPECT_EQ(countElements(elements, "line", "edge"), 7);
+  EXPECT_EQ(countElements(elements, "circle", "map-point"), 8);
+  EXPECT_EQ(countElements(elements, "circle", "map-node"), 6);
+  EXPECT_EQ(countElements(elements, "rect", "cell"), 6);
+  // Nothing is fetched: no script, no linked file, no url() in the style.
+  const std::string page = readWholeFile(folder + "/page.html");
+  for (const XmlElement& element : elements) {
+    EXPECT_NE(element.name, "script");
+    EXPECT_EQ(attribute(element, "src"), nullptr);
+    EXPECT_EQ(attribute(element, "href"), nullptr);
+  }
+  EXPECT_EQ(page.find("url("), std::string::npos);
+  EXPECT_EQ(page.find("@import"), std::string::npos);
+  EXPECT_NE(page.find("<td>rectangle (simplerectangular), 3 &#215; 2 nodes</td>"),
+            std::string::npos);
+  EXPECT_NE(page.find("<td>6, 7, 2, 4</td>"), std::string::npos);
+  EXPECT_NE(page.find("c &lt;&amp;&gt;"), std::string::npos);  // labels are escaped
+  EXPECT_NE(page.find("60.00% of variance"), std::string::npos);
+}
+
+TEST(RunViewTest, NodesOnTheFirstComponentSitOnTheDrawnAxis) {
+  const std::string folder = writeRectangleRun("axis");
+  CapturedOutput capture;
+  ASSERT_EQ(runViewWith(rectangleRunArguments(folder)), 0);
+  const std::vector<XmlElement> elements = parsedPage(folder + "/page.html");
+  // The horizontal axis is the first "axis" line; nodes 2 and 3 of the 3 × 2
+  // rectangle lie on the first component, (±1, 0, 0).
+  const XmlElement* axis = nullptr;
+  std::vector<const XmlElement*> nodes;
+  for (const XmlElement& element : elements) {
+    const std::string* cls = attribute(element, "class");
+    if (!cls) continue;
+    if (*cls == "axis" && !axis) axis = &element;
+    if (*cls == "node") nodes.push_back(&element);
+  }
+  ASSERT_NE(axis, nullptr);
+  ASSERT_EQ(nodes.size(), 6u);
+  EXPECT_EQ(*attribute(*axis, "y1"), *attribute(*axis, "y2"));
+  EXPECT_EQ(*attribute(*nodes[1], "cy"), *attribute(*axis, "y1"));
+  EXPECT_EQ(*attribute(*nodes[4], "cy"), *attribute(*axis, "y1"));
+  EXPECT_NE(*attribute(*nodes[0], "cy"), *attribute(*axis, "y1"));
+}
+
+TEST(RunViewTest, CellsAddUpToThePointCount) {
+  const std::string folder = writeRectangleRun("cells");
+  CapturedOutput capture;
+  ASSERT_EQ(runViewWith(rectangleRunArguments(folder)), 0);
+  const std::string page = readWholeFile(folder + "/page.html");
+  int total = 0;
+  for (size_t at = page.find("<rect class=\"cell\""); at != std::string::npos;
+       at = page.find("<rect class=\"cell\"", at + 1)) {
+    const size_t title = page.find(": ", page.find("<title>node ", at)) + 2;
+    total += std::atoi(page.c_str() + title);
+  }
+  EXPECT_EQ(total, 8);
+}
+
+// Each failure: the message on standard error and exit status 1.
+class RunViewDeathTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = writeRectangleRun(
+        "bad_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  }
+
+  std::vector<std::string> withOption(const std::string& name, const std::string& value) const {
+    std::vector<std::string> arguments = rectangleRunArguments(folder);
+    arguments.push_back(name);
+    arguments.push_back(value);
+    return arguments;
+  }
+
+  std::string folder;
+};
+
+TEST_F(RunViewDeathTest, MissingMandatoryFilesPrintTheUsage) {
+  EXPECT_EXIT(std::exit(runViewWith({})), ::testing::ExitedWithCode(1),
+              "manifit-view: missing -map\nUsage: manifit-view -map file -normdat file -html file");
+  EXPECT_EXIT(std::exit(runViewWith({"-map", "m", "-html", "h"})), ::testing::ExitedWithCode(1),
+              "missing -normdat\nUsage:");
+  EXPECT_EXIT(std::exit(runViewWith({"-map", "m", "-normdat", "n"})), ::testing::ExitedWithCode(1),
+              "missing -html\nUsage:");
+  EXPECT_EXIT(std::exit(runViewWith({"-map", "m", "-colour", "red"})), ::testing::ExitedWithCode(1),
+              "unknown option -colour\nUsage:");
+  EXPECT_EXIT(std::exit(runViewWith({"-map"})), ::testing::ExitedWithCode(1),
+              "option -map needs a value\nUsage:");
+  EXPECT_EXIT(std::exit(runViewWith(withOption("-type", "rectangular"))),
+              ::testing::ExitedWithCode(1), "unknown grid type rectangular\nUsage:");
+}
+
+TEST_F(RunViewDeathTest, UnreadableFilesAreNamed) {
+  for (const char* option : {"-map", "-summary", "-normdat", "-p", "-labels"}) {
+    EXPECT_EXIT(std::exit(runViewWith(withOption(option, folder + "/absent"))),
+                ::testing::ExitedWithCode(1), "^Can not read .*/absent\n$")
+        << option;
+  }
+  EXPECT_EXIT(std::exit(runViewWith(withOption("-normdat", folder))), ::testing::ExitedWithCode(1),
+              "^Can not read .*bad_UnreadableFilesAreNamed\n$");
+  EXPECT_EXIT(std::exit(runViewWith(withOption("-html", folder + "/no/such/folder/page.html"))),
+              ::testing::ExitedWithCode(1), "^Can not write .*/no/such/folder/page.html\n$");
+}
+
+TEST_F(RunViewDeathTest, FilesThatDisagreeAreNamed) {
+  writeWholeFile(folder + "/norm2", tableText({{1, 2}, {3, 4}}));
+  EXPECT_EXIT(std::exit(runViewWith(withOption("-normdat", folder + "/norm2"))),
+              ::testing::ExitedWithCode(1),
+              "norm2: the points have 2 coordinates, but the map .*/map has 3\n");
+  writeWholeFile(folder + "/temp2", summaryText({0, 0}, {{1, 0}, {0, 1}}, {0.5, 0.5}));
+  EXPECT_EXIT(std::exit(runViewWith(withOption("-summary", folder + "/temp2"))),
+              ::testing::ExitedWithCode(1),
+              "temp2: the components have 2 coordinates, but the map .*/map has 3\n");
+  writeWholeFile(folder + "/proj2", projectionsText({{0, 0, 0}}));
+  EXPECT_EXIT(std::exit(runViewWith(withOption("-p", folder + "/proj2"))),
+              ::testing::ExitedWithCode(1), "proj2: 1 projections, but .*/norm has 8 points\n");
+  writeWholeFile(folder + "/labels2", "a\nb\n");
+  EXPECT_EXIT(std::exit(runViewWith(withOption("-labels", folder + "/labels2"))),
+              ::testing::ExitedWithCode(1), "labels2: 2 labels, but .*/norm has 8 points\n");
+  EXPECT_EXIT(std::exit(runViewWith(withOption("-type", "circle"))), ::testing::ExitedWithCode(1),
+              "map: the nodes and edges do not form a grid of type circle\n");
+  writeWholeFile(folder + "/map2", "# DIMENSION\n3\n");
+  EXPECT_EXIT(std::exit(runViewWith(withOption("-map", folder + "/map2"))),
+              ::testing::ExitedWithCode(1), "map2: no \"# NODES\" block\n");
+}
+
+TEST_F(RunViewDeathTest, AGraphIsDrawnWithoutAMapView) {
+  CapturedOutput capture;
+  ASSERT_EQ(runViewWith(withOption("-type", "elgraph")), 0);
+  const std::vector<XmlElement> elements = parsedPage(folder + "/page.html");
+  EXPECT_EQ(countElements(elements, "line", "edge"), 7);
+  EXPECT_EQ(countElements(elements, "circle", "map-point"), 0);
+  EXPECT_NE(readWholeFile(folder + "/page.html").find("no map view is drawn"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace manifit
