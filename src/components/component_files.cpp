@@ -1,7 +1,7 @@
 // The summary file and the score file of the principal components.
 #include <cstdio>
-#include <memory>
 
+#include "common/atomic_output_file.h"
 #include "common/output.h"
 #include "components/principal_components.h"
 #include "data/data_table.h"
@@ -10,15 +10,19 @@ namespace manifit {
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
+// Puts a completely written file in place; a failed write leaves the earlier
+// file and says so.
+bool commitOrReport(AtomicOutputFile& file, const std::string& path) {
+  if (file.commit()) return true;
+  print("Can not write file %s\n", path.c_str());
+  return false;
+}
 
 }  // namespace
 
 bool PrincipalComponents::writeSummary(const std::string& path) const {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "w"));
-  if (!file) {
+  AtomicOutputFile file(path);
+  if (!file.isOpen()) {
     print("Can not use %s !!!\n", path.c_str());
     return false;
   }
@@ -36,13 +40,13 @@ bool PrincipalComponents::writeSummary(const std::string& path) const {
     sum += variance;
     std::fprintf(out, variance < 0.001 ? "%e\t%f\n" : "%f\t%f\n", variance, sum);
   }
-  return true;
+  return commitOrReport(file, path);
 }
 
 // score_c = sum_l (x_l - mean_l) component_c,l, accumulated in a float.
 bool PrincipalComponents::writeScores(const std::string& path) const {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "w"));
-  if (!file) {
+  AtomicOutputFile file(path);
+  if (!file.isOpen()) {
     print("Can not open file for writing %s", path.c_str());
     return false;
   }
@@ -58,7 +62,7 @@ bool PrincipalComponents::writeScores(const std::string& path) const {
     }
     std::fprintf(out, "\n");
   }
-  return true;
+  return commitOrReport(file, path);
 }
 
 }  // namespace manifit

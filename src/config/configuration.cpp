@@ -148,6 +148,12 @@ Status applyKey(const std::string& key, const std::string& value, ElasticMap& ma
     last->numstep = toInt(value);
   } else if (key == "adapt.numevery") {
     last->numevery = toInt(value);
+    // Every step adds up to numevery nodes, each slot allocated up front.
+    if (last->numevery > gridNodeLimit()) {
+      return Status::failure("adapt.numevery " + std::to_string(last->numevery) +
+                             " asks for more new nodes per step than the " +
+                             std::to_string(gridNodeLimit()) + " a grid can hold.\n");
+    }
   } else if (key == "adapt.eps") {
     last->eps = toReal(value);
   } else if (key == "adapt.epsSLAU") {
@@ -234,7 +240,8 @@ Status readConfiguration(ElasticMap& map, const std::string& path, int n,
     print("No such grid type : %s\n", section.gridType.c_str());
     return Status::failure("");
   }
-  const Status sizes = checkGridSizes(section.gridType, section.size1, section.size2);
+  const Status sizes =
+      checkGridSizes(section.gridType, section.size1, section.size2, map.dimension);
   if (!sizes.ok()) return sizes;
   grid = createGrid(section, map.dimension);
   map.setGrid(*grid);

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 
+#include "common/atomic_output_file.h"
 #include "common/output.h"
 #include "data/data_table.h"
 #include "data/message.h"
@@ -15,9 +15,9 @@ namespace manifit {
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
+// The most numbers a table may hold (1 GB of floats; the split and the
+// component extraction each make a further copy).
+constexpr int64_t kMaxTableValues = 250000000;
 
 }  // namespace
 
@@ -55,9 +55,16 @@ Status DataTable::readTable(const std::string& path) {
         "more.\n",
         name, points, columns));
   }
+  const int64_t declared = static_cast<int64_t>(points) * columns;
+  if (declared > kMaxTableValues) {
+    return Status::failure(formatMessage(
+        "Table file %s: the header declares %i points of %i coordinates, %lld numbers; a table "
+        "can hold at most %lld.\n",
+        name, points, columns, static_cast<long long>(declared),
+        static_cast<long long>(kMaxTableValues)));
+  }
   // Every number takes at least one character, so a header asking for more
   // numbers than the file has characters cannot be true.
-  const int64_t declared = static_cast<int64_t>(points) * columns;
   if (static_cast<uint64_t>(declared) > words.size()) {
     return Status::failure(formatMessage(
         "Table file %s: the header declares %i points of %i coordinates, more numbers than the "
@@ -153,16 +160,16 @@ Status DataTable::readWeights(const std::string& path) {
 }
 
 bool DataTable::writeTable(const std::string& path) const {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "w"));
-  if (!file) return false;
-  std::fprintf(file.get(), "%i %i\n", pointCount, dimension);
+  AtomicOutputFile file(path);
+  if (!file.isOpen()) return false;
+  std::FILE* out = file.get();
+  std::fprintf(out, "%i %i\n", pointCount, dimension);
   for (int i = 0; i < pointCount; ++i) {
     const float* x = row(i);
-    for (int j = 0; j < dimension; ++j)
-      std::fprintf(file.get(), "%10.3f ", static_cast<double>(x[j]));
-    std::fprintf(file.get(), "\n");
+    for (int j = 0; j < dimension; ++j) std::fprintf(out, "%10.3f ", static_cast<double>(x[j]));
+    std::fprintf(out, "\n");
   }
-  return true;
+  return file.commit();
 }
 
 }  // namespace manifit

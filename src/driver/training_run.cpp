@@ -5,6 +5,7 @@
 #include <ctime>
 #include <memory>
 
+#include "common/atomic_output_file.h"
 #include "common/output.h"
 #include "config/configuration.h"
 #include "grid/grid.h"
@@ -27,16 +28,16 @@ bool allNodesFinite(const Grid& grid) {
 
 // The normalized table, "%10.10f\t" per value and a line end per point.
 Status writeNormalizedTable(const std::string& path, const DataTable& table) {
-  FILE* file = std::fopen(path.c_str(), "w");
-  if (file == nullptr) {
+  AtomicOutputFile file(path);
+  if (!file.isOpen()) {
     return Status::failure("Can not open file " + path + " for writing. \n");
   }
   for (int p = 0; p < table.pointCount; ++p) {
     const float* row = table.row(p);
-    for (int k = 0; k < table.dimension; ++k) std::fprintf(file, "%10.10f\t", row[k]);
-    std::fprintf(file, "\n");
+    for (int k = 0; k < table.dimension; ++k) std::fprintf(file.get(), "%10.10f\t", row[k]);
+    std::fprintf(file.get(), "\n");
   }
-  std::fclose(file);
+  if (!file.commit()) return Status::failure("Can not write file " + path + "\n");
   return Status::success();
 }
 

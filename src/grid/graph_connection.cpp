@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/atomic_output_file.h"
 #include "common/output.h"
 #include "geometry/distance.h"
 #include "grid/grid_types.h"
@@ -88,7 +89,8 @@ Status GraphGrid::connectComponents() {
   double mean = 0.0;
   double deviation = 0.0;
   meanAndDeviation(distances.data(), nodeCount, mean, deviation);
-  std::FILE* diagnostics = std::fopen("mas", "w");
+  AtomicOutputFile masFile("mas");
+  std::FILE* diagnostics = masFile.get();
   if (diagnostics == nullptr) {
     print("Can not open file mas for writing: the graph diagnostics are not saved.\n");
   } else {
@@ -128,7 +130,9 @@ Status GraphGrid::connectComponents() {
   edgeCount = static_cast<int>(edges.size());
   ribCount = static_cast<int>(ribs.size());
   normalizeRibCoefs(1);
-  if (diagnostics != nullptr) std::fclose(diagnostics);
+  if (diagnostics != nullptr && !masFile.commit()) {
+    print("Can not write file mas: the graph diagnostics are not saved.\n");
+  }
   return Status::success();
 }
 

@@ -26,6 +26,10 @@ float valueAt(const std::vector<float>& row, size_t j) {
 // filled (count above the edge count) split nothing.
 void Grid::grow(NodeAssignment assignment, int count) {
   if (count <= 0) return;
+  // With at least as many slots as edges, edge e fills slot e: more slots
+  // than edges would stay empty, so they are not allocated.
+  if (static_cast<size_t>(count) > edges.size()) count = static_cast<int>(edges.size());
+  if (count == 0) return;
   std::vector<int> load(static_cast<size_t>(count), -1);
   std::vector<int> chosen(static_cast<size_t>(count), -1);
   for (size_t e = 0; e < edges.size(); ++e) {

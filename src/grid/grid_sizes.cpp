@@ -6,11 +6,6 @@ namespace manifit {
 
 namespace {
 
-// More nodes than this cannot be trained (the system is nodeCount x nodeCount
-// and every iteration scans points x nodes); refusing them keeps every count
-// of the builders inside 32-bit integers.
-constexpr long long kMaxGridNodes = 10000000;
-
 struct SizeRule {
   const char* typeName;
   int min1;
@@ -22,6 +17,9 @@ constexpr SizeRule kSizeRules[] = {
     {"simplerectangular", 2, 2, 0}, {"sphere", 3, 2, 2}, {"linear", 2, 0, 0}, {"circle", 3, 0, 0},
     {"elgraph", 1, 0, 0},
 };
+
+long long nodeLimit = kMaxGridNodes;
+long long valueLimit = kMaxGridValues;
 
 std::string tooSmall(const SizeRule& rule, int size1, int size2) {
   std::string text = "Grid type " + std::string(rule.typeName) +
@@ -37,7 +35,34 @@ std::string tooSmall(const SizeRule& rule, int size1, int size2) {
 
 }  // namespace
 
-Status checkGridSizes(const std::string& typeName, int size1, int size2) {
+long long gridNodeLimit() {
+  return nodeLimit;
+}
+
+long long gridValueLimit() {
+  return valueLimit;
+}
+
+void limitGridSizes(long long nodes, long long values) {
+  nodeLimit = nodes < kMaxGridNodes ? nodes : kMaxGridNodes;
+  valueLimit = values < kMaxGridValues ? values : kMaxGridValues;
+}
+
+Status checkGridCapacity(const std::string& what, long long nodes, int dimension) {
+  if (nodes > nodeLimit) {
+    return Status::failure(what + " means " + std::to_string(nodes) + " nodes, more than the " +
+                           std::to_string(nodeLimit) + " a grid can hold\n");
+  }
+  const long long values = nodes * (dimension > 1 ? dimension : 1);
+  if (values > valueLimit) {
+    return Status::failure(what + " means " + std::to_string(nodes) + " nodes of " +
+                           std::to_string(dimension) + " coordinates, more than the " +
+                           std::to_string(valueLimit) + " node coordinates a grid can hold\n");
+  }
+  return Status::success();
+}
+
+Status checkGridSizes(const std::string& typeName, int size1, int size2, int dimension) {
   for (const SizeRule& rule : kSizeRules) {
     if (typeName != rule.typeName) continue;
     if (size1 < rule.min1 || (rule.min2 > 0 && size2 < rule.min2)) {
@@ -45,14 +70,10 @@ Status checkGridSizes(const std::string& typeName, int size1, int size2) {
     }
     const long long nodes = rule.min2 > 0 ? static_cast<long long>(size1) * size2 + rule.poles
                                           : static_cast<long long>(size1);
-    if (nodes > kMaxGridNodes) {
-      std::string sizes = "grid.size1 " + std::to_string(size1);
-      if (rule.min2 > 0) sizes += " and grid.size2 " + std::to_string(size2);
-      return Status::failure("Grid type " + std::string(rule.typeName) + ": " + sizes + " means " +
-                             std::to_string(nodes) + " nodes, more than the " +
-                             std::to_string(kMaxGridNodes) + " a grid can hold\n");
-    }
-    return Status::success();
+    std::string sizes = "grid.size1 " + std::to_string(size1);
+    if (rule.min2 > 0) sizes += " and grid.size2 " + std::to_string(size2);
+    return checkGridCapacity("Grid type " + std::string(rule.typeName) + ": " + sizes, nodes,
+                             dimension);
   }
   // Unknown types are reported by the configuration reader.
   return Status::success();

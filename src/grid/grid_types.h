@@ -13,9 +13,26 @@ namespace manifit {
 
 enum GridTypeCode { kRectangular = 0, kSphere = 1, kLinear = 2, kCircle = 3, kGraph = 4 };
 
+// The most a grid may hold: nodes, and node coordinates (nodes x dimension).
+// Each node costs its position, a cached copy, its grid coordinates and a
+// row of the sparse system, so these keep a grid within a few gigabytes.
+constexpr long long kMaxGridNodes = 1000000;
+constexpr long long kMaxGridValues = 50000000;
+
+// The limits in force: the two above unless lowered with limitGridSizes (the
+// fuzz harnesses lower them so that every input runs in milliseconds).
+long long gridNodeLimit();
+long long gridValueLimit();
+void limitGridSizes(long long nodes, long long values);
+
 // Refuses sizes below what the type's formulas need, or so large that the grid
-// cannot be built; typeName is the configuration's grid.type text.
-Status checkGridSizes(const std::string& typeName, int size1, int size2);
+// of that many nodes of `dimension` coordinates cannot be held; typeName is
+// the configuration's grid.type text.
+Status checkGridSizes(const std::string& typeName, int size1, int size2, int dimension = 1);
+
+// Refuses a grid that would grow to `nodes` nodes of `dimension` coordinates
+// beyond the bounds above; `what` says what would make it grow.
+Status checkGridCapacity(const std::string& what, long long nodes, int dimension);
 
 class RectangularGrid : public Grid {
  public:

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/atomic_output_file.h"
 #include "common/output.h"
 #include "grid/grid.h"
 
@@ -71,15 +72,14 @@ void writeLists(std::FILE* file, const Grid& grid) {
 }  // namespace
 
 bool Grid::writeManifold(const std::string& path, const std::string& dataName) const {
-  std::FILE* file = std::fopen(path.c_str(), "w");
-  if (file == nullptr) {
+  AtomicOutputFile file(path);
+  if (!file.isOpen()) {
     print("Can not open file for writing: %s", path.c_str());
     return false;
   }
-  writeHeader(file, *this, dataName);
-  writeLists(file, *this);
-  const bool failed = std::ferror(file) != 0;
-  if (std::fclose(file) != 0 || failed) {
+  writeHeader(file.get(), *this, dataName);
+  writeLists(file.get(), *this);
+  if (!file.commit()) {
     print("Can not write file %s\n", path.c_str());
     return false;
   }

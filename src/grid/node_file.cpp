@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "grid/grid.h"
+#include "grid/grid_types.h"
 
 namespace manifit {
 
@@ -28,11 +29,12 @@ bool readLine(std::FILE* file, std::string& line, bool& tooLong) {
   while ((c = std::getc(file)) != EOF) {
     any = true;
     if (c == '\n') break;
-    if (line.size() <= kMaxLineLength) {
-      line.push_back(static_cast<char>(c));
-    } else {
+    if (line.size() > kMaxLineLength) {
+      // The line is refused anyway: stop reading it (it may never end).
       tooLong = true;
+      return true;
     }
+    line.push_back(static_cast<char>(c));
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
   if (line.size() > kMaxLineLength) tooLong = true;
@@ -60,14 +62,14 @@ float tokenValue(const std::string& token) {
   return std::strtof(token.c_str(), nullptr);
 }
 
-std::string lineMessage(const std::string& path, int lineNumber, const std::string& text) {
+std::string lineMessage(const std::string& path, long long lineNumber, const std::string& text) {
   return "Node file " + path + ", line " + std::to_string(lineNumber) + ": " + text + ".\n";
 }
 
 // One line of the file: nothing for a line without tokens, otherwise the node
 // of its first `dimension` values, each a finite float.
-Status readNodeLine(const std::string& path, int lineNumber, const std::string& line, int dimension,
-                    std::vector<std::vector<float>>& fileNodes) {
+Status readNodeLine(const std::string& path, long long lineNumber, const std::string& line,
+                    int dimension, std::vector<std::vector<float>>& fileNodes) {
   const std::vector<std::string> tokens = splitTokens(line);
   if (tokens.empty()) return Status::success();
   if (static_cast<int>(tokens.size()) < dimension) {
@@ -105,7 +107,7 @@ Status Grid::readNodes(const std::string& path) {
   std::vector<std::vector<float>> fileNodes;
   std::string line;
   bool tooLong = false;
-  int lineNumber = 0;
+  long long lineNumber = 0;
   while (readLine(file.get(), line, tooLong)) {
     ++lineNumber;
     if (tooLong) {
@@ -115,6 +117,14 @@ Status Grid::readNodes(const std::string& path) {
     }
     const Status status = readNodeLine(path, lineNumber, line, dimension, fileNodes);
     if (!status.ok()) return status;
+    // A grid of the file's nodes must stay within what a grid can hold.
+    const long long total = nodeCount + static_cast<long long>(fileNodes.size());
+    if (total > gridNodeLimit() || total * dimension > gridValueLimit()) {
+      return Status::failure(
+          checkGridCapacity("Node file " + path + " up to line " + std::to_string(lineNumber),
+                            total, dimension)
+              .message);
+    }
   }
   if (fileNodes.empty()) return Status::failure("Node file " + path + " holds no nodes.\n");
 

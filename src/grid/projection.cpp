@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/atomic_output_file.h"
 #include "common/output.h"
 #include "common/parallel.h"
 #include "data/data_table.h"
@@ -144,8 +145,8 @@ bool Grid::writeProjections(const std::string& path, const DataTable& table) {
           table.dimension, dimension);
     return false;
   }
-  std::FILE* file = std::fopen(path.c_str(), "w");
-  if (file == nullptr) {
+  AtomicOutputFile file(path);
+  if (!file.isOpen()) {
     print("Can not open file for writing %s\n", path.c_str());
     return false;
   }
@@ -171,10 +172,9 @@ bool Grid::writeProjections(const std::string& path, const DataTable& table) {
   });
   for (size_t p = 0; p < count; ++p) {
     const float* out = &projections[p * 3];
-    std::fprintf(file, "%f\t%f\t%f\n", out[0], out[1], out[2]);
+    std::fprintf(file.get(), "%f\t%f\t%f\n", out[0], out[1], out[2]);
   }
-  const bool failed = std::ferror(file) != 0;
-  if (std::fclose(file) != 0 || failed) {
+  if (!file.commit()) {
     print("Can not write file %s\n", path.c_str());
     return false;
   }

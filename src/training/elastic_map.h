@@ -71,7 +71,7 @@ class ElasticMap {
 
   // Parts of the schedule and the epoch.
   long runAdaptation(const TrainingStage& stage);
-  void runExtrapolation(const TrainingStage& stage);
+  bool runExtrapolation(const TrainingStage& stage);
   void markIsolatedNodes();
 };
 

@@ -119,17 +119,33 @@ long ElasticMap::runEpoch() {
   }
 
   system->solutionArray = nullptr;
-  runExtrapolation(stage);
+  if (!runExtrapolation(stage)) return kEpochFailed;
   return static_cast<long>(clock() - mark);
 }
 
 // Extrapolation passes: a rectangle grows by one ring of nodes per pass; a
-// line is left as it is; other types make no pass.
-void ElasticMap::runExtrapolation(const TrainingStage& stage) {
-  if (grid->type != kRectangular) return;
+// line is left as it is; other types make no pass. A pass that would grow the
+// rectangle beyond what a grid can hold stops the run instead (false).
+bool ElasticMap::runExtrapolation(const TrainingStage& stage) {
+  if (grid->type != kRectangular) return true;
   auto* rectangle = dynamic_cast<RectangularGrid*>(grid);
-  if (rectangle == nullptr) return;
-  for (int pass = 0; pass < stage.extrapolate; ++pass) rectangle->extrapolationStep();
+  if (rectangle == nullptr) return true;
+  for (int pass = 0; pass < stage.extrapolate; ++pass) {
+    const long long s1 = rectangle->size1;
+    const long long s2 = rectangle->size2;
+    if (rectangle->nodeCount == s1 * s2 && s1 >= 2 && s2 >= 2) {
+      const Status room =
+          checkGridCapacity("Extrapolation step: a rectangle of " + std::to_string(s1 + 2) + " x " +
+                                std::to_string(s2 + 2),
+                            (s1 + 2) * (s2 + 2), rectangle->dimension);
+      if (!room.ok()) {
+        failure = room;
+        return false;
+      }
+    }
+    rectangle->extrapolationStep();
+  }
+  return true;
 }
 
 }  // namespace manifit

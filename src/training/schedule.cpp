@@ -1,7 +1,10 @@
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "common/output.h"
 #include "grid/grid.h"
+#include "grid/grid_types.h"
 #include "training/elastic_map.h"
 
 namespace manifit {
@@ -38,6 +41,15 @@ long ElasticMap::runAdaptation(const TrainingStage& stage) {
     flushOutput();
     const double before = mse();
     if (stage.type == "grow") {
+      const long long added = std::min<long long>(std::max(stage.numevery, 0), grid->edgeCount);
+      const Status room = checkGridCapacity(
+          "Adaptation step " + std::to_string(step) + ": growing the grid of " +
+              std::to_string(grid->nodeCount) + " nodes by " + std::to_string(added),
+          grid->nodeCount + added, grid->dimension);
+      if (!room.ok()) {
+        failure = room;
+        return kEpochFailed;
+      }
       grid->grow(assignment, stage.numevery);
     } else if (stage.type == "break") {
       grid->breakRibs(assignment, *data);

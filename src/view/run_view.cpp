@@ -1,8 +1,8 @@
 #include "view/run_view.h"
 
 #include <cstdio>
-#include <fstream>
 
+#include "common/atomic_output_file.h"
 #include "common/output.h"
 #include "view/view_files.h"
 
@@ -113,10 +113,11 @@ Status buildPage(const ViewOptions& options, PageData& page) {
 }
 
 Status writePageFile(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (out) out << text;
-  if (out) out.close();
-  if (!out) return Status::failure("Can not write " + path + "\n");
+  // Written whole or not at all: an earlier page of that name stays until
+  // the new one is complete.
+  AtomicOutputFile out(path);
+  if (out.isOpen()) std::fwrite(text.data(), 1, text.size(), out.get());
+  if (!out.commit()) return Status::failure("Can not write " + path + "\n");
   return Status::success();
 }
 

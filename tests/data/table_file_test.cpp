@@ -79,10 +79,16 @@ TEST(ReadTable, BadFilesAreReportedWithTheirPlace) {
        ": the header declares 0 points of 2 coordinates; both counts must be 1 or more.\n"},
       {"2 -1\n1 2\n",
        ": the header declares 2 points of -1 coordinates; both counts must be 1 or more.\n"},
-      {"2000000000 2000000000\n1 2\n",
-       ": the header declares 2000000000 points of 2000000000 coordinates, more numbers than the "
-       "file can "
+      {"20000 1000\n1 2\n",
+       ": the header declares 20000 points of 1000 coordinates, more numbers than the file can "
        "hold.\n"},
+      // Sizes that no memory holds are refused before the file is looked at.
+      {"2000000000 2000000000\n1 2\n",
+       ": the header declares 2000000000 points of 2000000000 coordinates, 4000000000000000000 "
+       "numbers; a table can hold at most 250000000.\n"},
+      {"250001 1000\n1 2\n",
+       ": the header declares 250001 points of 1000 coordinates, 250001000 numbers; a table can "
+       "hold at most 250000000.\n"},
       {"3 2\n1 2\n3 4\n5\n",
        ": point 3, coordinate 2 is missing (the file ends after 5 of 6 numbers).\n"},
       {"2 2\n1 2\n3 x4\n", ", line 3: point 2, coordinate 2 is not a number: \"x4\".\n"},

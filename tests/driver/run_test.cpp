@@ -129,9 +129,11 @@ TEST(Program, BadInputStopsWithItsMessageAndStatusOne) {
        "Table file table.txt: the header declares 0 points of 3 coordinates; both counts must be 1 "
        "or more.\n"},
       {"900000 900000\n1\n", nullptr, "",
-       "Table file table.txt: the header declares 900000 points of 900000 coordinates, more "
-       "numbers than the "
-       "file can hold.\n"},
+       "Table file table.txt: the header declares 900000 points of 900000 coordinates, "
+       "810000000000 numbers; a table can hold at most 250000000.\n"},
+      {"9000 9000\n1\n", nullptr, "",
+       "Table file table.txt: the header declares 9000 points of 9000 coordinates, more numbers "
+       "than the file can hold.\n"},
       {"2 2\n1 2\n3\n", nullptr, "",
        "Table file table.txt: point 2, coordinate 2 is missing (the file ends after 3 of 4 "
        "numbers).\n"},

@@ -67,6 +67,13 @@ TEST(Grow, CountAboveTheEdgeCountSplitsOncePerEdge) {
   expectGridInvariants(circle);
   EXPECT_EQ(8, circle.nodeCount);
 
+  // The largest count allocates no slot beyond the edges and splits the same.
+  LinearGrid huge = placedLine(3);
+  huge.grow(loads({1, 1, 1}), 2147483647);
+  EXPECT_EQ(grid.nodes, huge.nodes);
+  EXPECT_EQ(grid.edges, huge.edges);
+  EXPECT_EQ(grid.ribs, huge.ribs);
+
   GraphGrid loose(3, 2);  // no edges at all
   loose.grow(loads({4, 4, 4}), 3);
   expectGridInvariants(loose);

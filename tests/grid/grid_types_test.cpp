@@ -220,17 +220,43 @@ TEST(CheckGridSizes, RefusesGridsTooLargeToBuild) {
   EXPECT_EQ(1, rectangle.exitCode);
   EXPECT_EQ(
       "Grid type simplerectangular: grid.size1 100000 and grid.size2 100000 means 10000000000 "
-      "nodes, more than the 10000000 a grid can hold\n",
+      "nodes, more than the 1000000 a grid can hold\n",
       rectangle.message);
   // A product that overflows 32 bits is still seen as too large.
   EXPECT_EQ(1, checkGridSizes("sphere", 2147483647, 2147483647).exitCode);
   EXPECT_EQ(
-      "Grid type linear: grid.size1 10000001 means 10000001 nodes, more than the 10000000 a grid "
+      "Grid type linear: grid.size1 1000001 means 1000001 nodes, more than the 1000000 a grid "
       "can hold\n",
-      checkGridSizes("linear", 10000001, 0).message);
-  EXPECT_TRUE(checkGridSizes("circle", 10000000, 0).ok());
-  EXPECT_TRUE(checkGridSizes("simplerectangular", 1000, 10000).ok());
-  EXPECT_EQ(1, checkGridSizes("sphere", 1000, 10000).exitCode);  // 2 poles over the limit
+      checkGridSizes("linear", 1000001, 0).message);
+  EXPECT_TRUE(checkGridSizes("circle", 1000000, 0).ok());
+  EXPECT_TRUE(checkGridSizes("elgraph", 1000000, 0, 50).ok());
+  EXPECT_TRUE(checkGridSizes("simplerectangular", 1000, 1000).ok());
+  EXPECT_EQ(1, checkGridSizes("sphere", 1000, 1000).exitCode);  // 2 poles over the limit
+}
+
+TEST(CheckGridSizes, RefusesGridsWithTooManyNodeCoordinates) {
+  // 10000 nodes are few, but not in 10000 dimensions.
+  EXPECT_TRUE(checkGridSizes("simplerectangular", 100, 100, 5000).ok());
+  EXPECT_EQ(
+      "Grid type simplerectangular: grid.size1 100 and grid.size2 100 means 10000 nodes of 10000 "
+      "coordinates, more than the 50000000 node coordinates a grid can hold\n",
+      checkGridSizes("simplerectangular", 100, 100, 10000).message);
+  EXPECT_EQ(1, checkGridSizes("elgraph", 1000000, 0, 51).exitCode);
+  EXPECT_EQ("Adaptation step 3 means 1000010 nodes, more than the 1000000 a grid can hold\n",
+            checkGridCapacity("Adaptation step 3", 1000010, 2).message);
+  EXPECT_TRUE(checkGridCapacity("Adaptation step 3", 1000000, 50).ok());
+}
+
+TEST(CheckGridSizes, LoweredLimitsApplyUntilRaisedAgain) {
+  limitGridSizes(50, 120);
+  EXPECT_EQ("Grid type linear: grid.size1 51 means 51 nodes, more than the 50 a grid can hold\n",
+            checkGridSizes("linear", 51, 0).message);
+  EXPECT_EQ(1, checkGridSizes("circle", 50, 0, 3).exitCode);  // 150 coordinates
+  EXPECT_TRUE(checkGridSizes("circle", 40, 0, 3).ok());
+  limitGridSizes(kMaxGridNodes + 1, kMaxGridValues + 1);  // never above the built-in bounds
+  EXPECT_EQ(kMaxGridNodes, gridNodeLimit());
+  EXPECT_EQ(kMaxGridValues, gridValueLimit());
+  EXPECT_TRUE(checkGridSizes("linear", 51, 0).ok());
 }
 
 }  // namespace

@@ -1,0 +1,91 @@
+// A run killed while it writes its manifold file: the earlier results stay
+// whole.
+#include <dirent.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "data/temp_files.h"
+
+namespace manifit {
+
+namespace {
+
+const std::string iris = std::string(MANIFIT_SOURCE_DIR) + "/examples/iris.txt";
+
+// Runs the program in folder with a limit on the size of any file it writes;
+// the system kills it (SIGXFSZ) at the first write past the limit. Returns
+// the raw wait status.
+int runWithFileSizeLimit(const std::string& folder, rlim_t limit) {
+  const pid_t child = fork();
+  if (child == 0) {
+    if (chdir(folder.c_str()) != 0) _exit(100);
+    const int sink = open("/dev/null", O_WRONLY);
+    dup2(sink, 1);
+    dup2(sink, 2);
+    signal(SIGXFSZ, SIG_DFL);
+    const struct rlimit noCore = {0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    const struct rlimit size = {limit, limit};
+    setrlimit(RLIMIT_FSIZE, &size);
+    execl(MANIFIT_BINARY, MANIFIT_BINARY, "-d", iris.c_str(), "-i", "x.ini", "-n", "1", "-o",
+          "m.map", "-p", "m.proj", static_cast<char*>(nullptr));
+    _exit(101);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return status;
+}
+
+// The names in folder that begin with prefix.
+std::vector<std::string> entriesStartingWith(const std::string& folder, const std::string& prefix) {
+  std::vector<std::string> names;
+  DIR* dir = opendir(folder.c_str());
+  while (const dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name.compare(0, prefix.size(), prefix) == 0) names.push_back(name);
+  }
+  closedir(dir);
+  return names;
+}
+
+}  // namespace
+
+TEST(InterruptedRun, KilledWhileWritingTheManifoldKeepsTheEarlierFiles) {
+  const std::string folder = freshFolder();
+  // The default 10 x 10 grid, untrained: its manifold file of 4-dimensional
+  // nodes is several kilobytes long, the summary file "temp" far shorter.
+  writeText(folder + "/x.ini", "#ALG1\n");
+  writeText(folder + "/m.map", "earlier manifold\n");
+  writeText(folder + "/m.proj", "earlier projections\n");
+
+  const int status = runWithFileSizeLimit(folder, 4096);
+  ASSERT_TRUE(WIFSIGNALED(status)) << "raw wait status " << status;
+  EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+
+  EXPECT_EQ(readText(folder + "/m.map"), "earlier manifold\n");
+  EXPECT_EQ(readText(folder + "/m.proj"), "earlier projections\n");
+  // The killed write is left in its temporary file, cut at the limit.
+  const std::vector<std::string> partial = entriesStartingWith(folder, "m.map.tmp");
+  ASSERT_EQ(partial.size(), 1u);
+  struct stat info;
+  ASSERT_EQ(stat((folder + "/" + partial[0]).c_str(), &info), 0);
+  EXPECT_EQ(info.st_size, 4096);
+
+  // Without the limit the same run replaces both files with whole ones.
+  const int complete = runWithFileSizeLimit(folder, RLIM_INFINITY);
+  ASSERT_TRUE(WIFEXITED(complete));
+  EXPECT_EQ(WEXITSTATUS(complete), 0);
+  const std::string manifold = readText(folder + "/m.map");
+  EXPECT_EQ(manifold.rfind("# DATAFILENAME\n", 0), 0u);
+  EXPECT_NE(manifold.find("# GRIDRP\n"), std::string::npos);
+  EXPECT_GT(readText(folder + "/m.proj").size(), 150u);
+}
+
+}  // namespace manifit
