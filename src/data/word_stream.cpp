@@ -33,13 +33,17 @@ bool WordStream::open(const std::string& path) {
     std::rewind(file.get());
     length = -1;
   }
-  buffer.assign(kPiece + 1, '\0');
   if (length < 0) {
+    buffer.assign(kPiece + 1, '\0');
     while (refill(position)) {
     }
     fileSize = filled;
   } else {
+    // A small file gets a buffer of its own size (one byte more than the
+    // file, so the first read already sees its end).
     fileSize = static_cast<size_t>(length);
+    sizeKnown = true;
+    buffer.assign(std::min(kPiece, fileSize + 1) + 1, '\0');
     refill(0);
   }
   return !failed;
@@ -51,11 +55,13 @@ bool WordStream::refill(size_t keepFrom) {
   if (keepFrom > 0) std::memmove(buffer.data(), buffer.data() + keepFrom, kept);
   position -= keepFrom;
   filled = kept;
-  if (buffer.size() - 1 - filled < kPiece / 2)
-    buffer.resize(std::max(filled + kPiece, 2 * filled) + 1);
+  const size_t free = buffer.size() - 1 - filled;
+  const bool restFits = sizeKnown && free > 0 && readSoFar + free > fileSize;
+  if (free < kPiece / 2 && !restFits) buffer.resize(std::max(filled + kPiece, 2 * filled) + 1);
   const size_t room = buffer.size() - 1 - filled;
   const size_t got = std::fread(buffer.data() + filled, 1, room, file.get());
   filled += got;
+  readSoFar += got;
   buffer[filled] = '\0';
   if (std::ferror(file.get()) != 0) failed = true;
   if (got < room) atEnd = true;

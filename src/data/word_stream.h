@@ -38,6 +38,8 @@ class WordStream {
   size_t position = 0;
   size_t filled = 0;
   size_t fileSize = 0;
+  size_t readSoFar = 0;    // bytes read from the file
+  bool sizeKnown = false;  // fileSize was known before reading
   bool atEnd = false;
   bool failed = false;
 
