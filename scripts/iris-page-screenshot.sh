@@ -10,7 +10,7 @@ cmake --build build --target manifit-view
 (
   cd build/example
   ../manifit-view -map iris.map -normdat iris.norm -p iris.proj \
-    -labels ../../examples/iris-species.txt -html iris.html
+    -labels ../../examples/iris-labels.txt -html iris.html
 )
 
 profile="$(mktemp -d)"

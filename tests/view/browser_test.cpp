@@ -97,7 +97,7 @@ std::string runIrisExample(const std::string& folder) {
   EXPECT_EQ(std::system(train.c_str()), 0) << readWholeFile(folder + "/manifit.log");
   const std::string view = "cd '" + folder + "' && '" + viewerBinary() +
                            "' -map iris.map -normdat iris.norm -p iris.proj -labels '" + source +
-                           "/examples/iris-species.txt' -html iris.html > view.log 2>&1";
+                           "/examples/iris-labels.txt' -html iris.html > view.log 2>&1";
   EXPECT_EQ(std::system(view.c_str()), 0) << readWholeFile(folder + "/view.log");
   return folder + "/iris.html";
 }
@@ -123,7 +123,7 @@ TEST(IrisPageTest, HoldsEveryPointNodeAndEdgeOfTheRun) {
   const std::string again = "cd '" + folder + "' && '" + viewerBinary() +
                             "' -map iris.map -normdat iris.norm -p iris.proj -labels '" +
                             MANIFIT_SOURCE_DIR +
-                            "/examples/iris-species.txt' -html again.html "
+                            "/examples/iris-labels.txt' -html again.html "
                             "> /dev/null";
   ASSERT_EQ(std::system(again.c_str()), 0);
   EXPECT_EQ(readWholeFile(folder + "/again.html"), text);
