@@ -61,11 +61,9 @@ Status readCount(const std::string& path, const std::map<std::string, Block>& bl
   return Status::success();
 }
 
-// A block of `count` lines of `width` numbers each.
-Status readNumberRows(const std::string& path, const std::map<std::string, Block>& blocks,
-                      const std::string& name, int count, size_t width,
-                      std::vector<std::vector<double>>& rows) {
-  const Block* block = nullptr;
+// The block `name`, which must hold exactly `count` lines.
+Status findCountedBlock(const std::string& path, const std::map<std::string, Block>& blocks,
+                        const std::string& name, int count, const Block*& block) {
   Status status = findBlock(path, blocks, name, block);
   if (!status.ok()) return status;
   if (block->lines.size() != static_cast<size_t>(count)) {
@@ -73,6 +71,16 @@ Status readNumberRows(const std::string& path, const std::map<std::string, Block
                      "\"# " + name + "\" has " + std::to_string(block->lines.size()) +
                          " lines, but the count says " + std::to_string(count));
   }
+  return Status::success();
+}
+
+// A block of `count` lines of `width` numbers each.
+Status readNumberRows(const std::string& path, const std::map<std::string, Block>& blocks,
+                      const std::string& name, int count, size_t width,
+                      std::vector<std::vector<double>>& rows) {
+  const Block* block = nullptr;
+  Status status = findCountedBlock(path, blocks, name, count, block);
+  if (!status.ok()) return status;
   rows.assign(block->lines.size(), {});
   for (size_t i = 0; i < block->lines.size(); ++i) {
     const TextLine& line = *block->lines[i];
@@ -93,13 +101,8 @@ Status readIndexRows(const std::string& path, const std::map<std::string, Block>
                      const std::string& name, int count, int nodeCount,
                      std::vector<std::array<int, N>>& rows) {
   const Block* block = nullptr;
-  Status status = findBlock(path, blocks, name, block);
+  Status status = findCountedBlock(path, blocks, name, count, block);
   if (!status.ok()) return status;
-  if (block->lines.size() != static_cast<size_t>(count)) {
-    return lineError(path, block->headerLine,
-                     "\"# " + name + "\" has " + std::to_string(block->lines.size()) +
-                         " lines, but the count says " + std::to_string(count));
-  }
   rows.assign(block->lines.size(), {});
   for (size_t i = 0; i < block->lines.size(); ++i) {
     const TextLine& line = *block->lines[i];
