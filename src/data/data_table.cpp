@@ -32,7 +32,8 @@ void DataTable::normalize() {
   }
 }
 
-void DataTable::split(DataTable& kept, DataTable& drawn, float p) const {
+void DataTable::split(DataTable& kept, DataTable& drawn, float p,
+                      std::vector<char>* drawnFlags) const {
   // One draw per point, all before anything is copied.
   std::vector<char> isDrawn(static_cast<size_t>(pointCount));
   int drawnCount = 0;
@@ -65,6 +66,7 @@ void DataTable::split(DataTable& kept, DataTable& drawn, float p) const {
     }
     ++next[k];
   }
+  if (drawnFlags != nullptr) *drawnFlags = std::move(isDrawn);
 }
 
 }  // namespace manifit

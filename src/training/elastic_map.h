@@ -8,6 +8,7 @@
 
 #include "common/status.h"
 #include "grid/node_assignment.h"
+#include "training/progress_entry.h"
 #include "training/training_stage.h"
 
 namespace manifit {
@@ -32,6 +33,8 @@ class ElasticMap {
   DataTable* testData = nullptr;
   SparseSystem* system = nullptr;
   NodeAssignment assignment;
+  // Every progress line printed, as numbers, in order.
+  std::vector<ProgressEntry> progress;
   // Nodes whose matrix row came out all zero at the last assembly (no points,
   // no elastic connection): they keep their positions through the solves.
   std::vector<char> isolatedNodes;
