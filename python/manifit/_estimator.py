@@ -287,10 +287,18 @@ def _section_params(section):
     return {
         "grid": grid,
         "size": size,
-        "schedule": [dict(stage) for stage in stages],
-        "stretch": tuple(section["stretch"]),
+        "schedule": [{key: _shortest(value) for key, value in stage.items()} for stage in stages],
+        "stretch": tuple(_shortest(value) for value in section["stretch"]),
         "minclust": section["minclust"],
     }
+
+
+def _shortest(value):
+    """A 32-bit float setting as the shortest decimal that reads back as the
+    same float (0.1 rather than 0.10000000149011612); other values as they are."""
+    if isinstance(value, float):
+        return float(str(np.float32(value)))
+    return value
 
 
 def load(path):

@@ -23,10 +23,12 @@ def validate_table(estimator, X, reset, what="X"):
     fitted columns; NaN or inf refused, naming the first bad cell."""
     options = dict(dtype=np.float32, order="C", copy=True, force_all_finite=False,
                    ensure_min_samples=2 if reset else 1, reset=reset)
-    if _validate_data is not None:
-        table = _validate_data(estimator, X, **options)
-    else:
-        table = estimator._validate_data(X, **options)
+    # A value beyond the float range becomes inf here and is reported below.
+    with np.errstate(over="ignore", invalid="ignore"):
+        if _validate_data is not None:
+            table = _validate_data(estimator, X, **options)
+        else:
+            table = estimator._validate_data(X, **options)
     bad = first_bad_cell(table)
     if bad is not None:
         row, column, kind = bad
