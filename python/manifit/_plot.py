@@ -53,6 +53,23 @@ def _hit_counts(estimator, X):
     return np.zeros(len(estimator.nodes_), dtype=np.int64)
 
 
+def _cells(ax, layout, hits):
+    """One square cell per node of a rectangle, coloured by its hit count."""
+    from matplotlib.collections import PolyCollection
+
+    def spacing(values):
+        steps = np.diff(np.unique(values))
+        return steps.min() if len(steps) else 1.0
+
+    du = spacing(layout[:, 0]) / 2
+    dv = spacing(layout[:, 1]) / 2
+    corners = np.array([[-du, -dv], [du, -dv], [du, dv], [-du, dv]])
+    cells = PolyCollection(layout[:, None, :] + corners[None], array=hits.astype(np.float64),
+                           cmap="viridis", edgecolors="face", zorder=0)
+    ax.add_collection(cells)
+    return cells
+
+
 def plot_map(estimator, X=None, ax=None):
     """Two panels (or the two given axes): the components' plane, and the map
     coloured by hit count. Returns the figure."""
@@ -88,12 +105,8 @@ def plot_map(estimator, X=None, ax=None):
     layout, keep, labels = _map_layout(estimator)
     map_ax.add_collection(LineCollection(layout[estimator.edges_[keep]], colors="#999999",
                                          linewidths=0.6, zorder=1))
-    if estimator.grid_type_ == "rectangle" and len(estimator.triangles_):
-        import matplotlib.tri as mtri
-
-        mesh = mtri.Triangulation(layout[:, 0], layout[:, 1], estimator.triangles_)
-        shading = map_ax.tripcolor(mesh, hits.astype(np.float64), shading="gouraud",
-                                   cmap="viridis")
+    if estimator.grid_type_ == "rectangle":
+        shading = _cells(map_ax, layout, hits)
     else:
         shading = map_ax.scatter(layout[:, 0], layout[:, 1], c=hits, s=60, cmap="viridis",
                                  edgecolors="k", linewidths=0.3, zorder=2)
