@@ -29,7 +29,8 @@ std::unique_ptr<Grid> createGrid(const GridRequest& request, int dimension) {
   if (type == "simplerectangular") {
     return std::make_unique<RectangularGrid>(request.size1, request.size2, dimension);
   }
-  if (type == "sphere") return std::make_unique<SphereGrid>(request.size1, request.size2, dimension);
+  if (type == "sphere")
+    return std::make_unique<SphereGrid>(request.size1, request.size2, dimension);
   if (type == "linear") return std::make_unique<LinearGrid>(request.size1, dimension);
   if (type == "circle") return std::make_unique<CircleGrid>(request.size1, dimension);
   if (type == "elgraph") {
@@ -42,7 +43,8 @@ std::unique_ptr<Grid> createGrid(const GridRequest& request, int dimension) {
 
 void sizesOf(const Grid& grid, int& size1, int& size2) {
   size1 = size2 = 0;
-  if (const auto* g = dynamic_cast<const RectangularGrid*>(&grid)) size1 = g->size1, size2 = g->size2;
+  if (const auto* g = dynamic_cast<const RectangularGrid*>(&grid))
+    size1 = g->size1, size2 = g->size2;
   if (const auto* g = dynamic_cast<const SphereGrid*>(&grid)) size1 = g->size1, size2 = g->size2;
   if (const auto* g = dynamic_cast<const LinearGrid*>(&grid)) size1 = g->size1;
   if (const auto* g = dynamic_cast<const CircleGrid*>(&grid)) size1 = g->size1;
@@ -60,7 +62,8 @@ FittedMap fittedMap(const Grid& grid, const std::string& type, int size1, int si
     map.nodes.insert(map.nodes.end(), node.begin(), node.begin() + grid.dimension);
   }
   for (const std::vector<float>& coords : grid.gridCoords) {
-    for (size_t q = 0; q < 3; ++q) map.gridCoordinates.push_back(q < coords.size() ? coords[q] : 0.0f);
+    for (size_t q = 0; q < 3; ++q)
+      map.gridCoordinates.push_back(q < coords.size() ? coords[q] : 0.0f);
   }
   map.edges = grid.edges;
   map.ribs = grid.ribs;
@@ -166,7 +169,8 @@ FitResult fitMap(const FitRequest& request) {
     return result;
   }
   trainer.setGrid(*grid);
-  for (int k = 0; k < 3; ++k) trainer.initStretch[k] = request.section.grid.stretch[static_cast<size_t>(k)];
+  for (int k = 0; k < 3; ++k)
+    trainer.initStretch[k] = request.section.grid.stretch[static_cast<size_t>(k)];
   trainer.algtype = request.section.strategy;
   trainer.stages = request.section.stages;
   trainer.stageCount = static_cast<int>(trainer.stages.size());
@@ -254,7 +258,8 @@ Projection projectPoints(const FittedMap& map, const float* rows, int count, int
     int best = -1;
     float bestD = INFINITY;
     for (int k = 0; k < grid.nodeCount; ++k) {
-      const float d = squaredDistanceToRow(grid.nodeCache.data(), static_cast<long>(k) * map.dimension, x, map.dimension);
+      const float d = squaredDistanceToRow(grid.nodeCache.data(),
+                                           static_cast<long>(k) * map.dimension, x, map.dimension);
       if (d < bestD) best = k, bestD = d;
     }
     float out[3] = {0.0f, 0.0f, 0.0f};
@@ -280,7 +285,8 @@ bool readSection(const std::string& path, int n, Section& section, std::string& 
   }
   section.grid.type = kTypeNames[grid->type];
   sizesOf(*grid, section.grid.size1, section.grid.size2);
-  if (const auto* g = dynamic_cast<const GraphGrid*>(grid.get())) section.grid.minclust = g->minclust;
+  if (const auto* g = dynamic_cast<const GraphGrid*>(grid.get()))
+    section.grid.minclust = g->minclust;
   for (int k = 0; k < 3; ++k) section.grid.stretch[static_cast<size_t>(k)] = trainer.initStretch[k];
   section.strategy = trainer.algtype;
   section.stages = trainer.stages;

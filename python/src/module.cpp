@@ -76,8 +76,10 @@ py::dict mapToDict(const FittedMap& map) {
   out["edges"] = pairsToArray(map.edges);
   out["ribs"] = pairsToArray(map.ribs);
   out["triangles"] = pairsToArray(map.triangles);
-  out["edge_coefficients"] = toArray(map.edgeCoefficients, {static_cast<py::ssize_t>(map.edgeCoefficients.size())});
-  out["rib_coefficients"] = toArray(map.ribCoefficients, {static_cast<py::ssize_t>(map.ribCoefficients.size())});
+  out["edge_coefficients"] =
+      toArray(map.edgeCoefficients, {static_cast<py::ssize_t>(map.edgeCoefficients.size())});
+  out["rib_coefficients"] =
+      toArray(map.ribCoefficients, {static_cast<py::ssize_t>(map.ribCoefficients.size())});
   return out;
 }
 
@@ -107,7 +109,7 @@ FittedMap dictToMap(const py::dict& in) {
 
 TrainingStage stageFromDict(const py::dict& in) {
   TrainingStage stage = in["kind"].cast<std::string>() == "adapt" ? TrainingStage::adaptation()
-                                                                 : TrainingStage::epoch();
+                                                                  : TrainingStage::epoch();
   stage.type = in["type"].cast<std::string>();
   stage.ep = static_cast<float>(in["ep"].cast<double>());
   stage.rp = static_cast<float>(in["rp"].cast<double>());
@@ -206,7 +208,8 @@ py::dict fit(const py::handle& tableValue, const py::object& weightsValue, const
   for (size_t k = 0; k < 3 && k < stretch.size(); ++k) {
     request.section.grid.stretch[k] = static_cast<float>(stretch[k]);
   }
-  for (const py::handle& stage : stages) request.section.stages.push_back(stageFromDict(stage.cast<py::dict>()));
+  for (const py::handle& stage : stages)
+    request.section.stages.push_back(stageFromDict(stage.cast<py::dict>()));
   request.normalize = options["normalize"].cast<bool>();
   request.testFraction = options["test_fraction"].cast<double>();
   request.threads = options["threads"].cast<int>();
@@ -229,15 +232,19 @@ py::dict fit(const py::handle& tableValue, const py::object& weightsValue, const
   out["mean"] = toArray(result.mean, {d});
   out["scale"] = toArray(result.scale, {d});
   out["components_mean"] = toArray(result.componentsMean, {d});
-  out["components"] = toArray(result.components, {static_cast<py::ssize_t>(result.components.size()) / std::max<py::ssize_t>(d, 1), d});
-  out["variance_fractions"] = toArray(result.varianceFractions, {static_cast<py::ssize_t>(result.varianceFractions.size())});
+  out["components"] = toArray(
+      result.components,
+      {static_cast<py::ssize_t>(result.components.size()) / std::max<py::ssize_t>(d, 1), d});
+  out["variance_fractions"] = toArray(result.varianceFractions,
+                                      {static_cast<py::ssize_t>(result.varianceFractions.size())});
   py::list history;
   for (const IterationRecord& record : result.history) {
     py::dict item;
     item["stage"] = record.stage;
     item["iteration"] = record.iteration;
     item["error"] = record.error;
-    item["test_error"] = record.hasTestError ? py::object(py::float_(record.testError)) : py::object(py::none());
+    item["test_error"] =
+        record.hasTestError ? py::object(py::float_(record.testError)) : py::object(py::none());
     item["df"] = record.df;
     history.append(item);
   }
@@ -251,8 +258,8 @@ py::dict project(const py::dict& mapValue, const py::handle& tableValue, int thr
   const FittedMap map = dictToMap(mapValue);
   FloatArray table = checkedTable(tableValue);
   if (table.shape(1) != map.dimension) {
-    throw py::value_error("the table has " + std::to_string(table.shape(1)) +
-                          " columns, the map " + std::to_string(map.dimension));
+    throw py::value_error("the table has " + std::to_string(table.shape(1)) + " columns, the map " +
+                          std::to_string(map.dimension));
   }
   Projection projection;
   {
@@ -278,7 +285,8 @@ py::dict readConfiguration(const std::string& path, int n) {
   out["size1"] = section.grid.size1;
   out["size2"] = section.grid.size2;
   out["minclust"] = section.grid.minclust;
-  out["stretch"] = py::make_tuple(section.grid.stretch[0], section.grid.stretch[1], section.grid.stretch[2]);
+  out["stretch"] =
+      py::make_tuple(section.grid.stretch[0], section.grid.stretch[1], section.grid.stretch[2]);
   out["strategy"] = section.strategy;
   py::list stages;
   for (const TrainingStage& stage : section.stages) stages.append(stageToDict(stage));
@@ -300,8 +308,8 @@ void writeManifoldFile(const py::dict& model, const std::string& path,
 PYBIND11_MODULE(_core, module) {
   using namespace manifit::python;
   module.doc() = "The fitting code of the manifit package.";
-  module.def("fit", &fit, py::arg("table"), py::arg("weights"), py::arg("grid"),
-             py::arg("stages"), py::arg("options"), py::arg("progress"),
+  module.def("fit", &fit, py::arg("table"), py::arg("weights"), py::arg("grid"), py::arg("stages"),
+             py::arg("options"), py::arg("progress"),
              "Fit a map to a float32 table; returns the fitted map and its statistics.");
   module.def("project", &project, py::arg("map"), py::arg("table"), py::arg("threads") = 0,
              "Nearest node, grid coordinates and squared distance of each point's projection.");
