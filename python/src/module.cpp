@@ -18,6 +18,13 @@ namespace manifit::python {
 
 namespace {
 
+// A library message without its line ends, for an exception.
+std::string trimmed(std::string text) {
+  while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+  while (!text.empty() && text.front() == '\n') text.erase(text.begin());
+  return text;
+}
+
 using FloatArray = py::array_t<float, py::array::c_style | py::array::forcecast>;
 using IntArray = py::array_t<int, py::array::c_style | py::array::forcecast>;
 
@@ -223,7 +230,7 @@ py::dict fit(const py::handle& tableValue, const py::object& weightsValue, const
   }
   relay.raiseFailure();
   if (result.stopped) throw py::error_already_set();
-  if (!result.ok) throw py::value_error(result.error);
+  if (!result.ok) throw py::value_error(trimmed(result.error));
 
   const auto d = static_cast<py::ssize_t>(request.dimension);
   py::dict out;
@@ -279,7 +286,7 @@ py::dict readConfiguration(const std::string& path, int n) {
   if (n < 0) throw py::value_error("the algorithm number must be 0 or more");
   Section section;
   std::string error;
-  if (!readSection(path, n, section, error)) throw py::value_error(error);
+  if (!readSection(path, n, section, error)) throw py::value_error(trimmed(error));
   py::dict out;
   out["type"] = section.grid.type;
   out["size1"] = section.grid.size1;
@@ -298,7 +305,7 @@ void writeManifoldFile(const py::dict& model, const std::string& path,
                        const std::string& dataName) {
   const FittedMap map = dictToMap(model["map"].cast<py::dict>());
   std::string error;
-  if (!writeManifold(map, path, dataName, error)) throw py::value_error(error);
+  if (!writeManifold(map, path, dataName, error)) throw py::value_error(trimmed(error));
 }
 
 }  // namespace
