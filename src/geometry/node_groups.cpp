@@ -120,9 +120,12 @@ void buildNodeGroups(const float* cache, int nodeCount, int dimension, int wante
   for (int j = 0; j < nodeCount; ++j)
     members[static_cast<size_t>(groups.groupOf[static_cast<size_t>(j)])].push_back(j);
   groups.firstBlock.assign(static_cast<size_t>(count) + 1, 0);
+  groups.groupSize.assign(static_cast<size_t>(count), 0);
   for (int g = 0; g < count; ++g) {
     const int size = static_cast<int>(members[static_cast<size_t>(g)].size());
     const int blocks = (size + kNodeBlockWidth - 1) / kNodeBlockWidth;
+    groups.groupSize[static_cast<size_t>(g)] = size;
+    groups.largestGroup = std::max(groups.largestGroup, size);
     groups.firstBlock[static_cast<size_t>(g) + 1] =
         groups.firstBlock[static_cast<size_t>(g)] + blocks;
     for (int lane = 0; lane < blocks * kNodeBlockWidth; ++lane)

@@ -17,8 +17,10 @@ struct NodeGroups {
   int dimension = 0;
   std::vector<int> groupOf;     // per node, its group
   std::vector<int> firstBlock;  // per group, its first block; groupCount + 1 entries
-  std::vector<int> laneNode;    // per block lane, its node (-1: an unused lane)
-  std::vector<float> values;    // blocks x dimension x kNodeBlockWidth
+  std::vector<int> groupSize;   // per group, its nodes: the group's first lanes
+  int largestGroup = 0;
+  std::vector<int> laneNode;  // per block lane, its node in ascending order (-1: unused)
+  std::vector<float> values;  // blocks x dimension x kNodeBlockWidth
 };
 
 // Splits nodes [0, nodeCount) of a row-major cache into at most `wanted`

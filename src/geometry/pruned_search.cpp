@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "common/parallel.h"
+#include "geometry/block_squares.h"
 
 namespace manifit {
 
@@ -13,10 +14,14 @@ namespace {
 
 constexpr int kMaxGroups = 64;
 constexpr int kNodesPerGroup = 25;
+constexpr int kChunkBlocks = 16;             // blocks whose squares are formed in one call
 constexpr long kLowerBoundBudget = 4000000;  // floats of lower bounds
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // A few double roundings, relative: every bound is moved outward by this.
 const double kNudge = std::ldexp(1.0, -48);
+// Factors that survive one rounding to float (relative error 2^-24).
+const double kUp = 1.0 + std::ldexp(1.0, -22);
+const double kDown = 1.0 - std::ldexp(1.0, -22);
 
 // How far a computed squared distance may lie from the exact one: the
 // single-precision difference, square and sum of `dimension` terms give
@@ -35,21 +40,21 @@ RoundingMargin roundingMargin(int dimension) {
   return margin;
 }
 
+// A float at or above v: the product moves v up by more than the rounding
+// to float can take back; below the normal range, the smallest normal.
 float floatAbove(double v) {
   if (std::isnan(v)) return std::numeric_limits<float>::infinity();
-  v += std::fabs(v) * kNudge;
-  float f = static_cast<float>(v);
-  if (static_cast<double>(f) < v) f = std::nextafter(f, std::numeric_limits<float>::infinity());
-  return f;
+  if (v < static_cast<double>(std::numeric_limits<float>::min()))
+    return v <= 0.0 ? 0.0f : std::numeric_limits<float>::min();
+  return static_cast<float>(v * kUp);
 }
 
+// A float at or below v (0 for anything not above 0).
 float floatBelow(double v) {
   if (!(v > 0.0)) return 0.0f;
   if (std::isinf(v)) return std::numeric_limits<float>::infinity();
-  v -= std::fabs(v) * kNudge;
-  float f = static_cast<float>(v);
-  if (static_cast<double>(f) > v) f = std::nextafter(f, 0.0f);
-  return f;
+  const float f = static_cast<float>(v * kDown);
+  return f < std::numeric_limits<float>::min() ? 0.0f : f;
 }
 
 // The exact distance is at most this when the computed square is d.
@@ -85,20 +90,6 @@ float squaredDistanceTo(const float* node, const float* x, int dimension) {
   return sum;
 }
 
-// out[lane] = the same sum for each lane of a block: one lane per node.
-void blockSquares(const float* block, int dimension, const float* x, float* out) {
-  float acc[kNodeBlockWidth] = {};
-  for (int k = 0; k < dimension; ++k) {
-    const float xk = x[k];
-    const float* v = block + static_cast<size_t>(k) * kNodeBlockWidth;
-    for (int lane = 0; lane < kNodeBlockWidth; ++lane) {
-      const float d = v[lane] - xk;
-      acc[lane] += d * d;
-    }
-  }
-  for (int lane = 0; lane < kNodeBlockWidth; ++lane) out[lane] = acc[lane];
-}
-
 // The plain search's order: the smaller square, on equal squares the lower
 // index; only squares below +infinity count.
 struct Candidate {
@@ -130,6 +121,7 @@ struct GroupLeast {
 };
 
 struct PassContext {
+  SearchKernel kernel = SearchKernel::kPlain;
   const NodeGroups* groups = nullptr;
   const float* cache = nullptr;
   int dimension = 0;
@@ -138,33 +130,73 @@ struct PassContext {
   const float* groupDrift = nullptr;  // per group
 };
 
+// The least squares of one group's lanes (ascending nodes); false when a
+// square is not finite, which the caller then takes lane by lane.
+bool leastOfGroup(const float* squares, const int* lanes, int size, GroupLeast& least) {
+  float first = std::numeric_limits<float>::infinity();
+  bool finite = true;
+  for (int i = 0; i < size; ++i) {
+    const float v = squares[i];
+    finite = finite && v <= std::numeric_limits<float>::max();
+    first = v < first ? v : first;
+  }
+  if (!finite || size == 0) return finite;
+  int at = 0;
+  while (squares[at] != first) ++at;  // the lowest node of equal squares
+  float second = std::numeric_limits<float>::infinity();
+  for (int i = 0; i < size; ++i) {
+    if (i != at) second = squares[i] < second ? squares[i] : second;
+  }
+  least.first = first;
+  least.firstNode = lanes[at];
+  least.second = second;
+  return true;
+}
+
+// Room for the squares of every block and the list of blocks to form.
+struct Scratch {
+  std::vector<float> squares;
+  std::vector<int> blocks;
+  explicit Scratch(const NodeGroups& groups)
+      : squares(groups.laneNode.size()), blocks(groups.laneNode.size() / kNodeBlockWidth) {}
+};
+
 // Searches the marked groups of one point; `known` is a node whose square
 // `knownSquare` is already computed (-1: none). Sets the point's nearest node
 // and bounds; returns the number of squares formed.
 long searchGroups(const PassContext& c, const float* x, const bool* marked, int known,
-                  float knownSquare, int& nearest, float& ub, float* lb) {
+                  float knownSquare, Scratch& scratch, int& nearest, float& ub, float* lb) {
   const NodeGroups& groups = *c.groups;
-  const int width = c.dimension;
-  const size_t blockSize = static_cast<size_t>(width) * kNodeBlockWidth;
+  int listed = 0;
+  for (int g = 0; g < groups.groupCount; ++g) {
+    if (!marked[g]) continue;
+    for (int b = groups.firstBlock[static_cast<size_t>(g)];
+         b < groups.firstBlock[static_cast<size_t>(g) + 1]; ++b)
+      scratch.blocks[static_cast<size_t>(listed++)] = b;
+  }
+  blockSquaresWith(c.kernel, groups.values.data(), scratch.blocks.data(), listed, c.dimension, x,
+                   scratch.squares.data());
   Candidate best;
   if (known >= 0) best.offer(knownSquare, known);
   GroupLeast least[kMaxGroups];
   long formed = 0;
-  float squares[kNodeBlockWidth];
+  const float* squares = scratch.squares.data();
   for (int g = 0; g < groups.groupCount; ++g) {
     if (!marked[g]) continue;
-    for (int b = groups.firstBlock[static_cast<size_t>(g)];
-         b < groups.firstBlock[static_cast<size_t>(g) + 1]; ++b) {
-      blockSquares(groups.values.data() + static_cast<size_t>(b) * blockSize, width, x, squares);
-      const int* lanes = groups.laneNode.data() + static_cast<size_t>(b) * kNodeBlockWidth;
-      for (int lane = 0; lane < kNodeBlockWidth; ++lane) {
-        const int j = lanes[lane];
-        if (j < 0) continue;
-        best.offer(squares[lane], j);
-        least[g].offer(squares[lane], j);
-        ++formed;
+    const int from = groups.firstBlock[static_cast<size_t>(g)];
+    const int size = groups.groupSize[static_cast<size_t>(g)];
+    const int* lanes = groups.laneNode.data() + static_cast<size_t>(from) * kNodeBlockWidth;
+    formed += size;
+    if (leastOfGroup(squares, lanes, size, least[g])) {
+      if (size > 0) best.offer(least[g].first, least[g].firstNode);
+    } else {
+      for (int lane = 0; lane < size; ++lane) {
+        best.offer(squares[lane], lanes[lane]);
+        least[g].offer(squares[lane], lanes[lane]);
       }
     }
+    squares +=
+        static_cast<size_t>(groups.firstBlock[static_cast<size_t>(g) + 1] - from) * kNodeBlockWidth;
   }
   nearest = best.node;
   for (int g = 0; g < groups.groupCount; ++g) {
@@ -182,15 +214,17 @@ long searchGroups(const PassContext& c, const float* x, const bool* marked, int 
 }
 
 // Every distance of one point: the start of its bounds.
-long searchAll(const PassContext& c, const float* x, int& nearest, float& ub, float* lb) {
+long searchAll(const PassContext& c, const float* x, Scratch& scratch, int& nearest, float& ub,
+               float* lb) {
   bool marked[kMaxGroups];
   std::fill(marked, marked + kMaxGroups, true);
-  return searchGroups(c, x, marked, -1, 0.0f, nearest, ub, lb);
+  return searchGroups(c, x, marked, -1, 0.0f, scratch, nearest, ub, lb);
 }
 
 // One point after the nodes moved: loosen, test, search what the bounds
 // cannot exclude.
-long searchMoved(const PassContext& c, const float* x, int& nearest, float& ub, float* lb) {
+long searchMoved(const PassContext& c, const float* x, Scratch& scratch, int& nearest, float& ub,
+                 float* lb) {
   const int groupCount = c.groups->groupCount;
   const int known = nearest;
   float bound = known >= 0 ? floatAbove(static_cast<double>(ub) + c.drift[known])
@@ -223,7 +257,7 @@ long searchMoved(const PassContext& c, const float* x, int& nearest, float& ub, 
     ub = bound;
     return formed;
   }
-  return formed + searchGroups(c, x, marked, known, knownSquare, nearest, ub, lb);
+  return formed + searchGroups(c, x, marked, known, knownSquare, scratch, nearest, ub, lb);
 }
 
 // drift[j] >= the distance node j moved; groupDrift[g] = the largest in g.
@@ -290,6 +324,7 @@ void prunedNearestNodes(PrunedSearch& s, const float* cache, int nodeCount, int 
   if (same) nodeDrift(s, cache, drift, groupDrift);
 
   PassContext c;
+  c.kernel = s.kernel;
   c.groups = &s.groups;
   c.cache = cache;
   c.dimension = dimension;
@@ -302,11 +337,12 @@ void prunedNearestNodes(PrunedSearch& s, const float* cache, int nodeCount, int 
       (same ? 0.3 : 3.0) * nodeCount * static_cast<double>(std::max(dimension, 1));
   parallelFor(count, perPoint, [&](long begin, long end) {
     long here = 0;
+    Scratch scratch(s.groups);
     for (long p = begin; p < end; ++p) {
       const size_t at = static_cast<size_t>(p);
       float* lb = &s.lower[at * groupCount];
-      here += same ? searchMoved(c, points[p], s.nearest[at], s.upper[at], lb)
-                   : searchAll(c, points[p], s.nearest[at], s.upper[at], lb);
+      here += same ? searchMoved(c, points[p], scratch, s.nearest[at], s.upper[at], lb)
+                   : searchAll(c, points[p], scratch, s.nearest[at], s.upper[at], lb);
       index[p] = s.nearest[at];
     }
     formed += here;

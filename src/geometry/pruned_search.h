@@ -11,6 +11,7 @@
 
 #include <vector>
 
+#include "geometry/nearest_node.h"
 #include "geometry/node_groups.h"
 
 namespace manifit {
@@ -29,7 +30,8 @@ struct PrunedSearch {
   long pointCount = -1;
   const float* const* points = nullptr;
   bool valid = false;
-  bool restartNext = false;  // the last search computed most distances: regroup
+  SearchKernel kernel = bestKernel();  // forms the squares; every kernel gives the same
+  bool restartNext = false;            // the last search computed most distances: regroup
 
   NodeGroups groups;
   std::vector<float> lastNodes;  // the node positions the bounds refer to

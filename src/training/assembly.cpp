@@ -13,7 +13,10 @@ namespace manifit {
 long ElasticMap::assignPoints() {
   const clock_t start = clock();
   grid->refreshNodeCache();
-  grid->assignToNodes(assignment, *data);
+  if (fullSearch)
+    grid->assignToNodes(assignment, *data);
+  else
+    grid->assignToNodes(assignment, *data, pointSearch);
   return static_cast<long>(clock() - start);
 }
 
