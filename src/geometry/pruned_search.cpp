@@ -130,27 +130,27 @@ struct PassContext {
   const float* groupDrift = nullptr;  // per group
 };
 
-// The least squares of one group's lanes (ascending nodes); false when a
-// square is not finite, which the caller then takes lane by lane.
-bool leastOfGroup(const float* squares, const int* lanes, int size, GroupLeast& least) {
+// The least square of one group's lanes; finite is cleared when a square is
+// not finite (then the caller takes the group lane by lane).
+float leastOfLanes(const float* squares, int size, bool& finite) {
   float first = std::numeric_limits<float>::infinity();
-  bool finite = true;
+  bool ok = true;
   for (int i = 0; i < size; ++i) {
     const float v = squares[i];
-    finite = finite && v <= std::numeric_limits<float>::max();
+    ok = ok && v <= std::numeric_limits<float>::max();
     first = v < first ? v : first;
   }
-  if (!finite || size == 0) return finite;
-  int at = 0;
-  while (squares[at] != first) ++at;  // the lowest node of equal squares
-  float second = std::numeric_limits<float>::infinity();
+  finite = ok;
+  return first;
+}
+
+// The least square of the lanes other than `skip`.
+float leastExcept(const float* squares, int size, int skip) {
+  float least = std::numeric_limits<float>::infinity();
   for (int i = 0; i < size; ++i) {
-    if (i != at) second = squares[i] < second ? squares[i] : second;
+    if (i != skip) least = squares[i] < least ? squares[i] : least;
   }
-  least.first = first;
-  least.firstNode = lanes[at];
-  least.second = second;
-  return true;
+  return least;
 }
 
 // Room for the squares of every block and the list of blocks to form.
@@ -168,8 +168,10 @@ long searchGroups(const PassContext& c, const float* x, const bool* marked, int 
                   float knownSquare, Scratch& scratch, int& nearest, float& ub, float* lb) {
   const NodeGroups& groups = *c.groups;
   int listed = 0;
+  int slice[kMaxGroups];  // where each marked group's squares start
   for (int g = 0; g < groups.groupCount; ++g) {
     if (!marked[g]) continue;
+    slice[g] = listed * kNodeBlockWidth;
     for (int b = groups.firstBlock[static_cast<size_t>(g)];
          b < groups.firstBlock[static_cast<size_t>(g) + 1]; ++b)
       scratch.blocks[static_cast<size_t>(listed++)] = b;
@@ -178,31 +180,54 @@ long searchGroups(const PassContext& c, const float* x, const bool* marked, int 
                    scratch.squares.data());
   Candidate best;
   if (known >= 0) best.offer(knownSquare, known);
-  GroupLeast least[kMaxGroups];
+  float first[kMaxGroups];      // per marked group: its least square (bound value)
+  float second[kMaxGroups];     // per group taken lane by lane: the next
+  int firstNode[kMaxGroups];    // per group taken lane by lane: the node of first
+  bool laneByLane[kMaxGroups];  // a square that is not finite
   long formed = 0;
-  const float* squares = scratch.squares.data();
   for (int g = 0; g < groups.groupCount; ++g) {
     if (!marked[g]) continue;
     const int from = groups.firstBlock[static_cast<size_t>(g)];
     const int size = groups.groupSize[static_cast<size_t>(g)];
     const int* lanes = groups.laneNode.data() + static_cast<size_t>(from) * kNodeBlockWidth;
+    const float* squares = scratch.squares.data() + slice[g];
     formed += size;
-    if (leastOfGroup(squares, lanes, size, least[g])) {
-      if (size > 0) best.offer(least[g].first, least[g].firstNode);
-    } else {
-      for (int lane = 0; lane < size; ++lane) {
-        best.offer(squares[lane], lanes[lane]);
-        least[g].offer(squares[lane], lanes[lane]);
+    bool finite = true;
+    first[g] = leastOfLanes(squares, size, finite);
+    laneByLane[g] = !finite;
+    if (finite) {
+      if (size > 0 && first[g] <= best.square) {
+        int at = 0;
+        while (squares[at] != first[g]) ++at;  // the lowest node of equal squares
+        best.offer(first[g], lanes[at]);
       }
+      continue;
     }
-    squares +=
-        static_cast<size_t>(groups.firstBlock[static_cast<size_t>(g) + 1] - from) * kNodeBlockWidth;
+    GroupLeast least;
+    for (int lane = 0; lane < size; ++lane) {
+      best.offer(squares[lane], lanes[lane]);
+      least.offer(squares[lane], lanes[lane]);
+    }
+    first[g] = least.first;
+    second[g] = least.second;
+    firstNode[g] = least.firstNode;
   }
   nearest = best.node;
+  const int home = nearest >= 0 ? groups.groupOf[static_cast<size_t>(nearest)] : -1;
   for (int g = 0; g < groups.groupCount; ++g) {
     if (!marked[g]) continue;
-    lb[g] =
-        lowerFromSquare(least[g].firstNode != nearest ? least[g].first : least[g].second, c.margin);
+    float others = first[g];
+    if (laneByLane[g]) {
+      if (firstNode[g] == nearest) others = second[g];
+    } else if (g == home) {
+      const int from = groups.firstBlock[static_cast<size_t>(g)];
+      const int* lanes = groups.laneNode.data() + static_cast<size_t>(from) * kNodeBlockWidth;
+      const int size = groups.groupSize[static_cast<size_t>(g)];
+      int at = 0;
+      while (lanes[at] != nearest) ++at;
+      others = leastExcept(scratch.squares.data() + slice[g], size, at);
+    }
+    lb[g] = lowerFromSquare(others, c.margin);
   }
   if (known >= 0 && nearest != known) {
     // The former nearest node now counts among its group's others.
@@ -213,12 +238,34 @@ long searchGroups(const PassContext& c, const float* x, const bool* marked, int 
   return formed;
 }
 
-// Every distance of one point: the start of its bounds.
-long searchAll(const PassContext& c, const float* x, Scratch& scratch, int& nearest, float& ub,
-               float* lb) {
-  bool marked[kMaxGroups];
-  std::fill(marked, marked + kMaxGroups, true);
-  return searchGroups(c, x, marked, -1, 0.0f, scratch, nearest, ub, lb);
+// A fresh start for points [0, count): the full search gives each point its
+// node and the upper bound; each group's bound is the distance to the
+// group's sphere (a node of g is at least |x - centre| - radius away).
+long startPoints(const PrunedSearch& s, const NodeSearch& full, const float* const* points,
+                 long count, int* nearest, float* ub, float* lb, const RoundingMargin& margin) {
+  std::vector<float> square(static_cast<size_t>(count));
+  nearestNodesWith(s.kernel, full, points, count, nearest, square.data());
+  const int groupCount = s.groups.groupCount;
+  const int width = s.dimension;
+  const double shrink = 1.0 - (width + 8.0) * std::ldexp(1.0, -52);
+  double gap[kMaxGroups];
+  for (long p = 0; p < count; ++p) {
+    ub[p] = upperFromSquare(square[static_cast<size_t>(p)], margin);
+    const float* x = points[p];
+    std::fill(gap, gap + groupCount, 0.0);
+    for (int k = 0; k < width; ++k) {
+      const double xk = x[k];
+      const double* centre = &s.centres[static_cast<size_t>(k) * groupCount];
+      for (int g = 0; g < groupCount; ++g) {
+        const double d = xk - centre[g];
+        gap[g] += d * d;
+      }
+    }
+    float* bound = lb + static_cast<size_t>(p) * groupCount;
+    for (int g = 0; g < groupCount; ++g)
+      bound[g] = floatBelow(std::sqrt(gap[g]) * shrink - s.radius[static_cast<size_t>(g)]);
+  }
+  return count * (static_cast<long>(full.nodeLimit) + groupCount);
 }
 
 // One point after the nodes moved: loosen, test, search what the bounds
@@ -231,8 +278,11 @@ long searchMoved(const PassContext& c, const float* x, Scratch& scratch, int& ne
                            : std::numeric_limits<float>::infinity();
   float least = std::numeric_limits<float>::infinity();
   for (int g = 0; g < groupCount; ++g) {
-    lb[g] = floatBelow(static_cast<double>(lb[g]) - c.groupDrift[g]);
-    least = std::min(least, lb[g]);
+    // floatBelow(lb - drift), without branches: negative, NaN and
+    // subnormal results give 0.
+    const float f = static_cast<float>((static_cast<double>(lb[g]) - c.groupDrift[g]) * kDown);
+    lb[g] = f >= std::numeric_limits<float>::min() ? f : 0.0f;
+    least = least < lb[g] ? least : lb[g];
   }
   if (static_cast<double>(least) > pruneThreshold(bound, c.margin)) {
     ub = bound;
@@ -316,6 +366,8 @@ void prunedNearestNodes(PrunedSearch& s, const float* cache, int nodeCount, int 
     s.nearest.assign(static_cast<size_t>(count), -1);
     s.upper.assign(static_cast<size_t>(count), 0.0f);
     s.lower.assign(static_cast<size_t>(count) * static_cast<size_t>(s.groups.groupCount), 0.0f);
+    groupSpheres(cache, s.groups, s.centres, s.radius);
+    buildNodeBlocks(cache, nodeCount, dimension, s.startBlocks);
   } else {
     refillNodeGroups(cache, s.groups);
   }
@@ -334,15 +386,22 @@ void prunedNearestNodes(PrunedSearch& s, const float* cache, int nodeCount, int 
   const size_t groupCount = static_cast<size_t>(s.groups.groupCount);
   std::atomic<long> formed{0};
   const double perPoint =
-      (same ? 0.3 : 3.0) * nodeCount * static_cast<double>(std::max(dimension, 1));
+      (same ? 0.3 : 3.3) * nodeCount * static_cast<double>(std::max(dimension, 1));
+  const NodeSearch full = makeNodeSearch(cache, dimension, s.startBlocks, nodeCount, dimension);
   parallelFor(count, perPoint, [&](long begin, long end) {
+    const size_t first = static_cast<size_t>(begin);
+    if (!same) {
+      formed += startPoints(s, full, points + begin, end - begin, &s.nearest[first],
+                            &s.upper[first], &s.lower[first * groupCount], margin);
+      std::copy(s.nearest.begin() + begin, s.nearest.begin() + end, index + begin);
+      return;
+    }
     long here = 0;
     Scratch scratch(s.groups);
     for (long p = begin; p < end; ++p) {
       const size_t at = static_cast<size_t>(p);
-      float* lb = &s.lower[at * groupCount];
-      here += same ? searchMoved(c, points[p], scratch, s.nearest[at], s.upper[at], lb)
-                   : searchAll(c, points[p], scratch, s.nearest[at], s.upper[at], lb);
+      here +=
+          searchMoved(c, points[p], scratch, s.nearest[at], s.upper[at], &s.lower[at * groupCount]);
       index[p] = s.nearest[at];
     }
     formed += here;
