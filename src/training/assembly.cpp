@@ -17,6 +17,7 @@ long ElasticMap::assignPoints() {
     grid->assignToNodes(assignment, *data);
   else
     grid->assignToNodes(assignment, *data, pointSearch);
+  if (assignmentLog != nullptr) assignmentLog->push_back(assignment);
   return static_cast<long>(clock() - start);
 }
 

@@ -37,6 +37,8 @@ class ElasticMap {
   // or (fullSearch) every distance every time; both give the same nodes.
   PrunedSearch pointSearch;
   bool fullSearch = false;
+  // When set, every assignment of the training points is appended here.
+  std::vector<NodeAssignment>* assignmentLog = nullptr;
   // Nodes whose matrix row came out all zero at the last assembly (no points,
   // no elastic connection): they keep their positions through the solves.
   std::vector<char> isolatedNodes;
