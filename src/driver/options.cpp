@@ -4,8 +4,10 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "common/output.h"
+#include "common/same_file.h"
 
 namespace manifit {
 
@@ -83,6 +85,25 @@ Status validateOptions(const Options& options) {
   print("Alg number: %i\n", options.algorithm);
   if (options.projections) print("File for projections: %s\n", options.projections->c_str());
   return Status::success();
+}
+
+}  // namespace manifit
+
+namespace manifit {
+
+Status checkOutputNames(const Options& options) {
+  std::vector<NamedPath> inputs;
+  if (options.data) inputs.emplace_back("-d", *options.data);
+  if (options.ini) inputs.emplace_back("-i", *options.ini);
+  if (options.weights) inputs.emplace_back("-w", *options.weights);
+  if (options.gen) inputs.emplace_back("-gen", *options.gen);
+  std::vector<NamedPath> outputs;
+  if (options.output) outputs.emplace_back("-o", *options.output);
+  if (options.projections) outputs.emplace_back("-p", *options.projections);
+  if (options.normdat) outputs.emplace_back("-normdat", *options.normdat);
+  if (options.pcdat) outputs.emplace_back("-pcdat", *options.pcdat);
+  outputs.emplace_back("the component summary", "temp");
+  return checkOutputsAreNotInputs(inputs, outputs);
 }
 
 }  // namespace manifit

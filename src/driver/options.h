@@ -36,4 +36,9 @@ Options scanOptions(int argc, const char* const* argv);
 // a missing one gives its FATAL ERROR message and exit status -1.
 Status validateOptions(const Options& options);
 
+// Refuses an output (-o, -p, -normdat, -pcdat, the summary "temp") that
+// names the same file as an input (-d, -i, -w, -gen), before anything is
+// read or written.
+Status checkOutputNames(const Options& options);
+
 }  // namespace manifit

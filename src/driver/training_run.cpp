@@ -90,9 +90,16 @@ Status runTraining(const Options& options, PreparedData& prepared) {
   print("Final MSE: %s\n", streamDouble(finalError).c_str());
   flushOutput();
 
-  grid->writeManifold(*options.output, options.dataName);
-  if (options.projections) grid->writeProjections(*options.projections, working);
-  if (options.normdat) return writeNormalizedTable(*options.normdat, working);
+  // Each output is tried, whatever became of the one before; any failure
+  // ends the run with status 1 after the others.
+  const bool manifold = grid->writeManifold(*options.output, options.dataName);
+  const bool projections =
+      !options.projections || grid->writeProjections(*options.projections, working);
+  if (options.normdat) {
+    const Status normalized = writeNormalizedTable(*options.normdat, working);
+    if (!normalized.ok()) return normalized;
+  }
+  if (!manifold || !projections) return Status::failure("");
   return Status::success();
 }
 

@@ -165,5 +165,28 @@ TEST(ViewFilesTest, RejectsBrokenPointProjectionAndLabelFiles) {
             folder + "/labels, line 2: empty label\n");
 }
 
+// Every input of the viewer is text: a NUL byte (a device such as /dev/zero,
+// a binary file) is refused at once, naming the file and the line.
+TEST(ViewFilesTest, RefusesNulBytesInEveryInput) {
+  ManifoldFile manifold;
+  EXPECT_EQ(readManifoldFile("/dev/zero", manifold).message,
+            "/dev/zero, line 1: the file holds a NUL byte, so it is not a text file\n");
+  const std::string folder = freshFolder("files_nul");
+  const std::string text = std::string("1\t2\n3\t4\n5") + '\0' + "\t6\n";
+  const std::string message = ", line 3: the file holds a NUL byte, so it is not a text file\n";
+  PointTable table;
+  const std::string norm = fileWith(folder, "norm", text);
+  EXPECT_EQ(readPointTable(norm, table).message, norm + message);
+  std::vector<Projection> projections;
+  const std::string proj = fileWith(folder, "proj", text);
+  EXPECT_EQ(readProjections(proj, projections).message, proj + message);
+  std::vector<std::string> labels;
+  const std::string names = fileWith(folder, "labels", text);
+  EXPECT_EQ(readLabels(names, labels).message, names + message);
+  ComponentSummary summary;
+  const std::string temp = fileWith(folder, "temp", text);
+  EXPECT_EQ(readComponentSummary(temp, summary).message, temp + message);
+}
+
 }  // namespace
 }  // namespace manifit
