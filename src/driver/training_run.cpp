@@ -8,6 +8,7 @@
 #include "common/atomic_output_file.h"
 #include "common/output.h"
 #include "config/configuration.h"
+#include "data/message.h"
 #include "grid/grid.h"
 #include "grid/grid_types.h"
 #include "training/elastic_map.h"
@@ -71,6 +72,14 @@ Status runTraining(const Options& options, PreparedData& prepared) {
   map.setSystem(system);
   const PrincipalComponents& components = *prepared.components;
   map.placeGrid(components.mean, components.components, components.variances, 3);
+  if (!map.placedWithinReach(components.mean)) {
+    return Status::failure(formatMessage(
+        "Configuration file %s, section #ALG%i: init.stretch1 %g, init.stretch2 %g and "
+        "init.stretch3 %g place the grid so far out that its distances overflow; use "
+        "smaller stretches.\n",
+        options.ini->c_str(), options.algorithm, static_cast<double>(map.initStretch[0]),
+        static_cast<double>(map.initStretch[1]), static_cast<double>(map.initStretch[2])));
+  }
 
   print("Proceeding with %d points\n", working.pointCount);
   flushOutput();

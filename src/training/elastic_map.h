@@ -59,6 +59,11 @@ class ElasticMap {
                  const std::vector<std::vector<double>>& components,
                  const std::vector<double>& fractions, int count);
 
+  // Whether every placed node is near enough to the mean that the squared
+  // distances of training stay finite in single precision (a huge initial
+  // stretch puts the nodes beyond that).
+  bool placedWithinReach(const std::vector<double>& mean) const;
+
   // The schedule. A failed status stops the run (a grid that cannot be
   // trained any further); the normal outcomes are all successes.
   Status runStrategy();

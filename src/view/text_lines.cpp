@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "common/input_file.h"
 
@@ -114,6 +115,12 @@ Status parseNumbers(const std::string& path, const TextLine& line, std::vector<d
       return lineError(
           path, line.number,
           "\"" + line.tokens[i] + "\" is not a " + (requireFinite ? "finite " : "") + "number");
+    }
+    // manifit writes single-precision numbers; anything larger would
+    // overflow the page's geometry.
+    if (requireFinite && std::fabs(values[i]) > std::numeric_limits<float>::max()) {
+      return lineError(path, line.number,
+                       "\"" + line.tokens[i] + "\" is beyond the range of a 32-bit float");
     }
   }
   return Status::success();

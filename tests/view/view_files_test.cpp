@@ -188,5 +188,21 @@ TEST(ViewFilesTest, RefusesNulBytesInEveryInput) {
   EXPECT_EQ(readComponentSummary(temp, summary).message, temp + message);
 }
 
+// manifit writes single-precision numbers; a larger one would overflow the
+// page's geometry into "nan", so it is refused with its place.
+TEST(ViewFilesTest, RefusesNumbersBeyondTheFloatRange) {
+  const std::string folder = freshFolder("files_range");
+  PointTable table;
+  const std::string norm = fileWith(folder, "norm", "1\t2\n1.7e308\t-1.7e308\n");
+  EXPECT_EQ(readPointTable(norm, table).message,
+            norm + ", line 2: \"1.7e308\" is beyond the range of a 32-bit float\n");
+  ASSERT_TRUE(readPointTable(fileWith(folder, "norm", "3.4e38\t-3.4e38\n"), table).ok());
+  EXPECT_EQ(table.rows[0][0], 3.4e38);
+  std::vector<Projection> projections;
+  const std::string proj = fileWith(folder, "proj", "1\t2\t-1e39\n");
+  EXPECT_EQ(readProjections(proj, projections).message,
+            proj + ", line 1: \"-1e39\" is beyond the range of a 32-bit float\n");
+}
+
 }  // namespace
 }  // namespace manifit
