@@ -94,7 +94,8 @@ bool parseProgress(const std::string& line, IterationRecord& record) {
   return true;
 }
 
-void deliver(const std::string& text, FitResult& result, const FitRequest& request) {
+// The history: one record per progress line of the run's text.
+void collectHistory(const std::string& text, FitResult& result) {
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
@@ -102,7 +103,6 @@ void deliver(const std::string& text, FitResult& result, const FitRequest& reque
     const std::string line = text.substr(start, end - start);
     IterationRecord record;
     if (parseProgress(line, record)) result.history.push_back(record);
-    if (request.message) request.message(line);
     start = end;
   }
 }
@@ -111,7 +111,10 @@ void deliver(const std::string& text, FitResult& result, const FitRequest& reque
 
 FitResult fitMap(const FitRequest& request) {
   FitResult result;
-  CapturedOutput captured;
+  bool stop = false;
+  CapturedOutput captured([&](const std::string& text) {
+    if (!stop && request.message && !request.message(text)) stop = true;
+  });
   sharedRandom().state = 1;
   setWorkerThreads(request.threads > 0 ? request.threads : hardwareThreads());
 
@@ -176,9 +179,15 @@ FitResult fitMap(const FitRequest& request) {
   trainer.stageCount = static_cast<int>(trainer.stages.size());
   SparseSystem system;
   trainer.setSystem(system);
+  trainer.keepGoing = [&stop] { return !stop; };
   trainer.placeGrid(components.mean, components.components, components.variances, 3);
   const Status trained = grid->type == kGraph ? trainer.runGraphSchedule() : trainer.runStrategy();
-  deliver(captured.text(), result, request);
+  collectHistory(captured.text(), result);
+  if (stop) {
+    result.stopped = true;
+    result.error = "the fit was stopped";
+    return result;
+  }
   if (!trained.ok()) {
     result.error = trained.message;
     return result;

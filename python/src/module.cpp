@@ -229,7 +229,7 @@ py::dict fit(const py::handle& tableValue, const py::object& weightsValue, const
     result = fitMap(request);
   }
   relay.raiseFailure();
-  if (result.stopped) throw py::error_already_set();
+  if (result.stopped) throw std::runtime_error(result.error);
   if (!result.ok) throw py::value_error(trimmed(result.error));
 
   const auto d = static_cast<py::ssize_t>(request.dimension);

@@ -1,11 +1,35 @@
-"""A running fit leaves the interpreter free: the GIL is released."""
+"""A running fit leaves the interpreter free (the GIL is released) and stops
+cleanly with KeyboardInterrupt on Ctrl-C."""
 
+import os
+import re
+import signal
+import subprocess
+import sys
+import textwrap
 import threading
 import time
 
 import numpy as np
 
 import manifit
+
+# A fit that takes a few seconds: many points, a large grid, no early stop.
+LONG_FIT = textwrap.dedent("""
+    import numpy as np, sys, time, manifit
+    rng = np.random.default_rng(3)
+    X = rng.normal(size=(40000, 12)).astype(np.float32)
+    model = manifit.ElasticMap(size=(30, 30), verbose=True,
+                               schedule=[{"numiter": 200, "eps": 0.0}])
+    start = time.process_time()
+    try:
+        model.fit(X)
+        print("finished")
+    except KeyboardInterrupt:
+        print("interrupted")
+        print("fitted:", hasattr(model, "nodes_"))
+        print("processor seconds:", time.process_time() - start)
+""")
 
 
 def test_other_threads_run_during_a_fit():
@@ -28,3 +52,33 @@ def test_other_threads_run_during_a_fit():
     gaps = np.diff([started] + ticks)
     assert gaps.max() < duration / 4
     assert len(ticks) > 50
+
+
+def test_ctrl_c_stops_a_fit():
+    child = subprocess.Popen([sys.executable, "-c", LONG_FIT], stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, text=True, env=os.environ.copy())
+    try:
+        seen = []
+        for line in child.stdout:
+            seen.append(line)
+            if line.startswith("Ep: 1 It: 1 "):
+                break
+        interrupted_at = time.monotonic()
+        child.send_signal(signal.SIGINT)
+        rest, errors = child.communicate(timeout=120)
+        stopped_after = time.monotonic() - interrupted_at
+    finally:
+        if child.poll() is None:
+            child.kill()
+    lines = seen + rest.splitlines(keepends=True)
+    assert child.returncode == 0, errors
+    assert "interrupted\n" in lines and "fitted: False\n" in lines
+    iterations = [line for line in lines if line.startswith("Ep: ")]
+    assert len(iterations) < 10
+    assert stopped_after < 30
+    # Stopped at once, far from the 200 iterations asked for: the processor
+    # time spent is that of a few iterations ("Time: S+(A,B)" in clock ticks).
+    ticks = max(sum(int(t) for t in re.findall(r"\d+", line.split("Time: ")[1]))
+                for line in iterations)
+    spent = float([line for line in lines if line.startswith("processor seconds:")][0].split()[2])
+    assert spent < 20 * ticks / 1e6 + 1.0
