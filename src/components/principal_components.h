@@ -25,6 +25,10 @@ struct PrincipalComponents {
   // Each returns false (after printing its message) when the file cannot be opened.
   bool writeSummary(const std::string& path) const;
   bool writeScores(const std::string& path) const;
+  // Whether the mean, the components and the variances are all finite.
+  bool resultsFinite() const;
+  // The first point (from 0) with a score that is not a finite number, or -1.
+  int firstNonFiniteScore() const;
 };
 
 }  // namespace manifit

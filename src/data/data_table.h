@@ -11,6 +11,12 @@ namespace manifit {
 
 struct ColumnStatistics;
 
+// Up to 2^24 points a float count or a float sum of weights is kept in single
+// precision; beyond that it is carried in double and rounded to float once.
+inline bool largeTable(int pointCount) {
+  return pointCount > (1 << 24);
+}
+
 struct DataTable {
   std::vector<float*> rows;  // pointCount row pointers, each to dimension floats
   int pointCount = 0;

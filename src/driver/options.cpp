@@ -4,8 +4,10 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "common/output.h"
+#include "common/same_file.h"
 #include "common/suggest.h"
 
 namespace manifit {
@@ -25,7 +27,7 @@ int toInt(const char* text) {
 const std::vector<std::string>& optionNames() {
   static const std::vector<std::string> names = {
       "-d",       "-i",     "-n",   "-o", "-w",       "-dat",    "-t",     "-take", "-norm",
-      "-normdat", "-pcdat", "-gen", "-p", "-threads", "-points", "-model", "-na"};
+      "-normdat", "-pcdat", "-gen", "-p", "-threads", "-points", "-model", "-na",   "-search"};
   return names;
 }
 
@@ -120,6 +122,7 @@ std::string manifitUsage() {
          "\n"
          "Other:\n"
          "  -threads count  worker threads (default: one per processor)\n"
+         "  -search full    compute every distance at every iteration (same results, slower)\n"
          "  -help, -h, --help  this text\n"
          "  -version        the version\n"
          "\n"
@@ -169,6 +172,8 @@ Options scanOptions(int argc, const char* const* argv) {
     else if (std::strcmp(name, "-threads") == 0) {
       const int threads = toInt(value);
       options.threads = threads >= 1 ? threads : hardwareThreads();
+    } else if (std::strcmp(name, "-search") == 0) {
+      options.fullSearch = std::strcmp(value, "full") == 0;
     }
   }
   examineArguments(argc, argv, options);
@@ -192,6 +197,27 @@ Status validateOptions(const Options& options) {
   print("Alg number: %i\n", options.algorithm);
   if (options.projections) print("File for projections: %s\n", options.projections->c_str());
   return Status::success();
+}
+
+}  // namespace manifit
+
+namespace manifit {
+
+Status checkOutputNames(const Options& options) {
+  std::vector<NamedPath> inputs;
+  if (options.data) inputs.emplace_back("-d", *options.data);
+  if (options.ini) inputs.emplace_back("-i", *options.ini);
+  if (options.weights) inputs.emplace_back("-w", *options.weights);
+  if (options.gen) inputs.emplace_back("-gen", *options.gen);
+  std::vector<NamedPath> outputs;
+  if (options.output) outputs.emplace_back("-o", *options.output);
+  if (options.projections) outputs.emplace_back("-p", *options.projections);
+  if (options.normdat) outputs.emplace_back("-normdat", *options.normdat);
+  if (options.pcdat) outputs.emplace_back("-pcdat", *options.pcdat);
+  if (options.points) outputs.emplace_back("-points", *options.points);
+  if (options.model) outputs.emplace_back("-model", *options.model);
+  outputs.emplace_back("the component summary", "temp");
+  return checkOutputsAreNotInputs(inputs, outputs);
 }
 
 }  // namespace manifit

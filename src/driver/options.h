@@ -26,6 +26,7 @@ struct Options {
   std::optional<std::string> gen;          // -gen
   std::optional<std::string> projections;  // -p
   int threads = hardwareThreads();         // -threads: worker threads; below 1 keeps this default
+  bool fullSearch = false;                 // -search full: every distance at every iteration
   std::optional<std::string> points;       // -points: per-point results (CSV)
   std::optional<std::string> model;        // -model: model file (JSON)
   std::string missing = "refuse";          // -na: refuse or drop rows with missing values
@@ -44,5 +45,10 @@ Options scanOptions(int argc, const char* const* argv);
 // Checks the four mandatory options in order, printing each accepted value;
 // a missing one gives its FATAL ERROR message and exit status -1.
 Status validateOptions(const Options& options);
+
+// Refuses an output (-o, -p, -normdat, -pcdat, the summary "temp") that
+// names the same file as an input (-d, -i, -w, -gen), before anything is
+// read or written.
+Status checkOutputNames(const Options& options);
 
 }  // namespace manifit

@@ -87,6 +87,21 @@ Status prepareData(const Options& options, PreparedData& prepared) {
   prepared.components->computeComponents(3);
   print("Time spent for calc PC: %i\n", static_cast<int>(std::clock() - start));
   prepared.components->toVarianceFractions();
+  // Nothing that is not a finite number is written: numbers too large for
+  // the single-precision residuals and scores stop the run here.
+  if (!prepared.components->resultsFinite()) {
+    return Status::failure(formatMessage(
+        "Table file %s: the principal components are not finite numbers (the coordinates are too "
+        "large for single-precision arithmetic; normalize the table or scale it down).\n",
+        options.data->c_str()));
+  }
+  const int badScore = options.pcdat ? prepared.components->firstNonFiniteScore() : -1;
+  if (badScore >= 0) {
+    return Status::failure(formatMessage(
+        "Table file %s: the component score of point %i is not a finite number (the coordinates "
+        "are too large for single-precision arithmetic; normalize the table or scale it down).\n",
+        options.data->c_str(), badScore + 1));
+  }
   if (!prepared.components->writeSummary("temp")) prepared.unwritten.push_back("temp (summary)");
   if (options.pcdat && !prepared.components->writeScores(*options.pcdat))
     prepared.unwritten.push_back(*options.pcdat + " (-pcdat)");

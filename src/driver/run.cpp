@@ -35,6 +35,8 @@ int runManifit(int argc, const char* const* argv) {
   setWorkerThreads(options.threads);
   const Status valid = validateOptions(options);
   if (!valid.ok()) return stop(valid);
+  const Status distinct = checkOutputNames(options);
+  if (!distinct.ok()) return stop(distinct);
 
   PreparedData prepared;
   const Status ready = prepareData(options, prepared);

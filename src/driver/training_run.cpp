@@ -10,6 +10,7 @@
 #include "config/configuration.h"
 #include "config/section_check.h"
 #include "data/column_statistics.h"
+#include "data/message.h"
 #include "driver/model_build.h"
 #include "driver/model_file.h"
 #include "driver/point_results.h"
@@ -166,6 +167,7 @@ Status runTraining(const Options& options, PreparedData& prepared) {
 
   ElasticMap map;
   map.setData(working);
+  map.fullSearch = options.fullSearch;
   if (options.testPercent >= 0 && prepared.drawn.pointCount > 0) map.setTestData(prepared.drawn);
 
   RunRecord record;
@@ -191,6 +193,14 @@ Status runTraining(const Options& options, PreparedData& prepared) {
   map.setSystem(system);
   const PrincipalComponents& components = *prepared.components;
   map.placeGrid(components.mean, components.components, components.variances, 3);
+  if (!map.placedWithinReach(components.mean)) {
+    return Status::failure(formatMessage(
+        "Configuration file %s, section #ALG%i: init.stretch1 %g, init.stretch2 %g and "
+        "init.stretch3 %g place the grid so far out that its distances overflow; use "
+        "smaller stretches.\n",
+        options.ini->c_str(), options.algorithm, static_cast<double>(map.initStretch[0]),
+        static_cast<double>(map.initStretch[1]), static_cast<double>(map.initStretch[2])));
+  }
 
   print("Proceeding with %d points\n", working.pointCount);
   flushOutput();

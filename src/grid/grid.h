@@ -14,6 +14,7 @@
 namespace manifit {
 
 struct DataTable;
+struct PrunedSearch;
 
 class Grid {
  public:
@@ -58,6 +59,9 @@ class Grid {
 
   // Nearest-node assignment and error figures.
   void assignToNodes(NodeAssignment& assignment, const DataTable& table) const;
+  // The same with the bounds kept from the earlier searches of this table.
+  void assignToNodes(NodeAssignment& assignment, const DataTable& table,
+                     PrunedSearch& pruned) const;
   double centroidRms(const DataTable& table, const NodeAssignment& assignment) const;
   double gmse(Grid& reference) const;
 

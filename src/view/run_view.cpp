@@ -5,6 +5,7 @@
 #include "common/atomic_output_file.h"
 #include "common/output.h"
 #include "common/version.h"
+#include "common/same_file.h"
 #include "view/view_files.h"
 
 namespace manifit {
@@ -113,6 +114,19 @@ Status buildPage(const ViewOptions& options, PageData& page) {
   return Status::success();
 }
 
+namespace {
+
+// The page must not replace one of the files it is drawn from.
+Status checkPageName(const ViewOptions& options) {
+  std::vector<NamedPath> inputs = {
+      {"-map", *options.map}, {"-normdat", *options.normdat}, {"-summary", options.summary}};
+  if (options.projections) inputs.emplace_back("-p", *options.projections);
+  if (options.labels) inputs.emplace_back("-labels", *options.labels);
+  return checkOutputsAreNotInputs(inputs, {{"-html", *options.html}});
+}
+
+}  // namespace
+
 Status writePageFile(const std::string& path, const std::string& text) {
   // Written whole or not at all: an earlier page of that name stays until
   // the new one is complete.
@@ -139,6 +153,7 @@ int runView(int argc, const char* const* argv) {
   ViewOptions options;
   Status status = scanViewOptions(argc, argv, options);
   PageData page;
+  if (status.ok()) status = checkPageName(options);
   if (status.ok()) status = buildPage(options, page);
   if (status.ok()) status = writePageFile(*options.html, renderPage(page));
   if (!status.ok()) {
