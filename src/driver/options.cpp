@@ -61,6 +61,8 @@ Options scanOptions(int argc, const char* const* argv) {
     else if (std::strcmp(name, "-threads") == 0) {
       const int threads = toInt(value);
       options.threads = threads >= 1 ? threads : hardwareThreads();
+    } else if (std::strcmp(name, "-search") == 0) {
+      options.fullSearch = std::strcmp(value, "full") == 0;
     }
   }
   return options;

@@ -25,6 +25,7 @@ struct Options {
   std::optional<std::string> gen;          // -gen
   std::optional<std::string> projections;  // -p
   int threads = hardwareThreads();         // -threads: worker threads; below 1 keeps this default
+  bool fullSearch = false;                 // -search full: every distance at every iteration
 };
 
 // Scans every argument (the program name included); the last value of an

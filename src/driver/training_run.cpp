@@ -53,6 +53,7 @@ Status runTraining(const Options& options, PreparedData& prepared) {
 
   ElasticMap map;
   map.setData(working);
+  map.fullSearch = options.fullSearch;
   if (options.testPercent >= 0 && prepared.drawn.pointCount > 0) map.setTestData(prepared.drawn);
 
   std::unique_ptr<Grid> grid;

@@ -15,6 +15,7 @@ namespace manifit {
 
 struct DataTable;
 class StagedOutputs;
+struct PrunedSearch;
 
 class Grid {
  public:
@@ -59,6 +60,9 @@ class Grid {
 
   // Nearest-node assignment and error figures.
   void assignToNodes(NodeAssignment& assignment, const DataTable& table) const;
+  // The same with the bounds kept from the earlier searches of this table.
+  void assignToNodes(NodeAssignment& assignment, const DataTable& table,
+                     PrunedSearch& pruned) const;
   double centroidRms(const DataTable& table, const NodeAssignment& assignment) const;
   double gmse(Grid& reference) const;
 

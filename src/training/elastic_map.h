@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/status.h"
+#include "geometry/pruned_search.h"
 #include "grid/node_assignment.h"
 #include "training/training_stage.h"
 
@@ -32,6 +33,12 @@ class ElasticMap {
   DataTable* testData = nullptr;
   SparseSystem* system = nullptr;
   NodeAssignment assignment;
+  // The training points' search: pruned by bounds kept between iterations,
+  // or (fullSearch) every distance every time; both give the same nodes.
+  PrunedSearch pointSearch;
+  bool fullSearch = false;
+  // When set, every assignment of the training points is appended here.
+  std::vector<NodeAssignment>* assignmentLog = nullptr;
   // Nodes whose matrix row came out all zero at the last assembly (no points,
   // no elastic connection): they keep their positions through the solves.
   std::vector<char> isolatedNodes;
