@@ -401,11 +401,11 @@ Status modelToText(const Model& model, std::string& text) {
   return Status::success();
 }
 
-Status writeModelFile(const std::string& path, const Model& model) {
+Status writeModelFile(const std::string& path, const Model& model, StagedOutputs* staging) {
   std::string text;
   const Status made = modelToText(model, text);
   if (!made.ok()) return made;
-  AtomicOutputFile file(path);
+  AtomicOutputFile file(path, staging);
   if (!file.isOpen()) return Status::failure("Can not open file for writing: " + path + "\n");
   std::fwrite(text.data(), 1, text.size(), file.get());
   if (!file.commit()) return Status::failure("Can not write file " + path + "\n");

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/atomic_output_file.h"
 #include "common/json.h"
 #include "common/status.h"
 #include "training/progress_entry.h"
@@ -52,7 +53,9 @@ struct Model {
 // The model as a JSON document; fails when a number is not finite.
 Status modelToText(const Model& model, std::string& text);
 // Writes the model file (whole or not at all).
-Status writeModelFile(const std::string& path, const Model& model);
+// With a staging set, the complete file is handed to it instead.
+Status writeModelFile(const std::string& path, const Model& model,
+                      StagedOutputs* staging = nullptr);
 
 // Reads a model from JSON text; name is the file name used in messages.
 // Every count and index is checked before the model is filled.

@@ -57,8 +57,8 @@ std::vector<PointResult> projectTable(Grid& grid, const DataTable& table) {
 
 Status writePointsFile(const std::string& path, const TableColumns& columns,
                        const std::vector<std::string>& parts,
-                       const std::vector<PointResult>& results) {
-  AtomicOutputFile file(path);
+                       const std::vector<PointResult>& results, StagedOutputs* staging) {
+  AtomicOutputFile file(path, staging);
   if (!file.isOpen()) return Status::failure("Can not open file for writing: " + path + "\n");
   std::string header = "row";
   for (const std::string& name : columns.textNames) header += "," + csvField(name);

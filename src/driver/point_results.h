@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/atomic_output_file.h"
 #include "common/status.h"
 #include "data/data_table.h"
 #include "data/table_columns.h"
@@ -28,6 +29,6 @@ std::vector<PointResult> projectTable(Grid& grid, const DataTable& table);
 // "dropped".
 Status writePointsFile(const std::string& path, const TableColumns& columns,
                        const std::vector<std::string>& parts,
-                       const std::vector<PointResult>& results);
+                       const std::vector<PointResult>& results, StagedOutputs* staging = nullptr);
 
 }  // namespace manifit

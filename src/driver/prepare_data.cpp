@@ -54,7 +54,7 @@ Status prepareData(const Options& options, PreparedData& prepared) {
   keepNormalization(options, prepared);
   if (options.norm == 1) prepared.loaded.normalize();
 
-  if (options.normdat && !prepared.loaded.writeTable(*options.normdat)) {
+  if (options.normdat && !prepared.loaded.writeTable(*options.normdat, &prepared.outputs)) {
     return Status::failure(
         formatMessage("Can not open file %s for writing. \n", options.normdat->c_str()));
   }
@@ -102,9 +102,14 @@ Status prepareData(const Options& options, PreparedData& prepared) {
         "are too large for single-precision arithmetic; normalize the table or scale it down).\n",
         options.data->c_str(), badScore + 1));
   }
-  if (!prepared.components->writeSummary("temp")) prepared.unwritten.push_back("temp (summary)");
-  if (options.pcdat && !prepared.components->writeScores(*options.pcdat))
+  if (!prepared.components->writeSummary("temp", &prepared.outputs)) {
+    prepared.outputFailed = true;
+    prepared.unwritten.push_back("temp (summary)");
+  }
+  if (options.pcdat && !prepared.components->writeScores(*options.pcdat, &prepared.outputs)) {
+    prepared.outputFailed = true;
     prepared.unwritten.push_back(*options.pcdat + " (-pcdat)");
+  }
   return Status::success();
 }
 

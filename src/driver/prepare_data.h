@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/atomic_output_file.h"
 #include "common/status.h"
 #include "components/principal_components.h"
 #include "data/column_statistics.h"
@@ -32,6 +33,10 @@ struct PreparedData {
   std::vector<char> drawnFlags;
   // Outputs that could not be written, as "path (option)".
   std::vector<std::string> unwritten;
+  // The outputs of the run, put in place together once it is complete; a
+  // failed run leaves every earlier file as it was.
+  StagedOutputs outputs;
+  bool outputFailed = false;  // an output could not be written (reported already)
 };
 
 Status prepareData(const Options& options, PreparedData& prepared);

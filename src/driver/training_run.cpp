@@ -33,8 +33,9 @@ bool allNodesFinite(const Grid& grid) {
 }
 
 // The normalized table, "%10.10f\t" per value and a line end per point.
-Status writeNormalizedTable(const std::string& path, const DataTable& table) {
-  AtomicOutputFile file(path);
+Status writeNormalizedTable(const std::string& path, const DataTable& table,
+                            StagedOutputs& outputs) {
+  AtomicOutputFile file(path, &outputs);
   if (!file.isOpen()) {
     return Status::failure("Can not open file " + path + " for writing. \n");
   }
@@ -140,7 +141,8 @@ void writeResultFiles(const Options& options, PreparedData& prepared, Grid& grid
   const std::vector<std::string> parts = pointParts(options, prepared);
   const std::vector<PointResult> results = projectTable(grid, prepared.loaded);
   if (options.points) {
-    const Status written = writePointsFile(*options.points, prepared.columns, parts, results);
+    const Status written =
+        writePointsFile(*options.points, prepared.columns, parts, results, &prepared.outputs);
     if (!written.ok()) {
       warn("manifit: %s", written.message.c_str());
       prepared.unwritten.push_back(*options.points + " (-points)");
@@ -148,8 +150,8 @@ void writeResultFiles(const Options& options, PreparedData& prepared, Grid& grid
   }
   if (options.model) {
     const double fvu = unexplainedFraction(*prepared.working, parts, results);
-    const Status written =
-        writeModelFile(*options.model, runModel(options, prepared, grid, map, record, fvu));
+    const Status written = writeModelFile(
+        *options.model, runModel(options, prepared, grid, map, record, fvu), &prepared.outputs);
     if (!written.ok()) {
       warn("manifit: %s", written.message.c_str());
       prepared.unwritten.push_back(*options.model + " (-model)");
@@ -179,6 +181,8 @@ Status runTraining(const Options& options, PreparedData& prepared) {
   const Status configured = readConfiguration(map, *options.ini, options.algorithm, grid);
   if (!configured.ok()) return configured;
   configuredSizes(*grid, record.size1, record.size2);
+
+  if (grid->type == kGraph) static_cast<GraphGrid&>(*grid).outputs = &prepared.outputs;
 
   std::unique_ptr<Grid> reference;
   if (options.gen) {
@@ -222,24 +226,34 @@ Status runTraining(const Options& options, PreparedData& prepared) {
 
   record.finalError = finalError;
 
+  // Each output is tried, whatever became of the one before; then every
+  // output written is put in place together, and any failure ends the run
+  // with status 1, naming what is missing.
+  StagedOutputs& outputs = prepared.outputs;
   std::vector<std::string>& unwritten = prepared.unwritten;
-  if (!grid->writeManifold(*options.output, options.dataName))
+  if (!grid->writeManifold(*options.output, options.dataName, &outputs))
     unwritten.push_back(*options.output + " (-o)");
-  if (options.projections && !grid->writeProjections(*options.projections, working))
+  if (options.projections && !grid->writeProjections(*options.projections, working, &outputs))
     unwritten.push_back(*options.projections + " (-p)");
   writeResultFiles(options, prepared, *grid, map, record);
-  Status normalized = Status::success();
+  Status status = Status::success();
   if (options.normdat) {
-    normalized = writeNormalizedTable(*options.normdat, working);
-    if (!normalized.ok()) unwritten.push_back(*options.normdat + " (-normdat)");
+    status = writeNormalizedTable(*options.normdat, working, outputs);
+    if (!status.ok()) unwritten.push_back(*options.normdat + " (-normdat)");
+  }
+  const std::vector<std::string> unplaced = outputs.placeAll();
+  for (const std::string& path : unplaced) {
+    print("Can not write file %s\n", path.c_str());
+    unwritten.push_back(path);
   }
   if (!unwritten.empty()) {
     std::string list;
     for (const std::string& file : unwritten) list += (list.empty() ? "" : ", ") + file;
     warn("manifit: not written: %s\n", list.c_str());
-    if (normalized.ok()) return Status::failure("", 1);
   }
-  return normalized;
+  if (!status.ok()) return status;
+  if (!unwritten.empty() || prepared.outputFailed) return Status::failure("");
+  return Status::success();
 }
 
 }  // namespace manifit
