@@ -114,7 +114,7 @@ TEST(DataForms, PointsJoinBackToTheRowsUnderTestAndTake) {
   writeIrisCsv(folder + "/iris.csv");
   for (const char* split : {"-t 30", "-take 30", ""}) {
     const RunResult r = run(folder, MANIFIT_BINARY,
-                      std::string("-d iris.csv ") + kMandatory + " -points pts.csv " + split);
+                            std::string("-d iris.csv ") + kMandatory + " -points pts.csv " + split);
     ASSERT_EQ(r.status, 0) << r.out << r.err;
     const auto lines = csvLines(readText(folder + "/pts.csv"));
     ASSERT_EQ(lines.size(), 151u) << split;
@@ -157,7 +157,8 @@ TEST(DataForms, ModelFileReproducesThePointsThroughManifitProject) {
             std::string::npos);
   EXPECT_NE(model.find("\"points\": {\"fit\": 150, \"test\": 0, \"discarded\": 0}"),
             std::string::npos);
-  const RunResult p = run(folder, MANIFIT_PROJECT_BINARY, "-model m.json -d iris.csv -points b.csv");
+  const RunResult p =
+      run(folder, MANIFIT_PROJECT_BINARY, "-model m.json -d iris.csv -points b.csv");
   ASSERT_EQ(p.status, 0) << p.err;
   std::string expected = readText(folder + "/a.csv");
   for (size_t at = expected.find(",fit,"); at != std::string::npos; at = expected.find(",fit,", at))
@@ -165,12 +166,13 @@ TEST(DataForms, ModelFileReproducesThePointsThroughManifitProject) {
   EXPECT_EQ(readText(folder + "/b.csv"), expected);
 
   const RunResult wrong = run(folder, MANIFIT_PROJECT_BINARY,
-                        "-model m.json -d " + kSource + "/examples/wine.txt -points c.csv");
+                              "-model m.json -d " + kSource + "/examples/wine.txt -points c.csv");
   EXPECT_EQ(wrong.status, 1);
   EXPECT_NE(wrong.err.find("coordinates, but the map of m.json was fitted to 4"), std::string::npos)
       << wrong.err;
   writeText(folder + "/bad.json", "{\"format\": \"manifit-model\", \"version\": 1}");
-  const RunResult bad = run(folder, MANIFIT_PROJECT_BINARY, "-model bad.json -d iris.csv -points c.csv");
+  const RunResult bad =
+      run(folder, MANIFIT_PROJECT_BINARY, "-model bad.json -d iris.csv -points c.csv");
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.err.find("Model file bad.json: \"grid\" is missing"), std::string::npos) << bad.err;
 }
@@ -181,7 +183,7 @@ TEST(DataForms, WarningsGoToStandardErrorWithSuggestions) {
   writeText(folder + "/x.ini", "#ALG1\ngrid.szie1 4\nepoch.ep 0.5\n# a comment\ngrid.size2 4\n");
   const RunResult quiet = run(folder, MANIFIT_BINARY, "-d t.txt -i x.ini -n 1 -o q.map");
   const RunResult r = run(folder, MANIFIT_BINARY,
-                    "-d t.txt -i x.ini -n 1 -o m.map -proj p.txt -nromdat n.txt -w none.w");
+                          "-d t.txt -i x.ini -n 1 -o m.map -proj p.txt -nromdat n.txt -w none.w");
   EXPECT_EQ(r.status, 0) << r.err;
   const char* expected[] = {
       "manifit: -proj is not an option; did you mean -p?\n",
@@ -207,7 +209,7 @@ TEST(DataForms, AnOutputThatCannotBeWrittenEndsWithStatusOne) {
   writeSection(folder);
   writeText(folder + "/t.txt", "4 2\n1 2\n3 4\n5 7\n2 1\n");
   const RunResult r = run(folder, MANIFIT_BINARY,
-                    "-d t.txt " + kMandatory + " -points missing/p.csv -model m.json");
+                          "-d t.txt " + kMandatory + " -points missing/p.csv -model m.json");
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(fileExists(folder + "/m.map"));
   EXPECT_TRUE(fileExists(folder + "/m.json"));
