@@ -42,6 +42,20 @@ std::string resolveLink(const std::string& path) {
   return current;
 }
 
+// A device or a pipe opened for writing; a pipe that nobody reads fails at
+// once instead of blocking the program.
+std::FILE* openDirectly(const std::string& path) {
+  const int descriptor = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return nullptr;
+  const int flags = fcntl(descriptor, F_GETFL);
+  std::FILE* file = nullptr;
+  if (flags >= 0 && fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) == 0) {
+    file = fdopen(descriptor, "w");
+  }
+  if (file == nullptr) close(descriptor);
+  return file;
+}
+
 }  // namespace
 
 AtomicOutputFile::AtomicOutputFile(const std::string& path, StagedOutputs* staging)
@@ -51,7 +65,7 @@ AtomicOutputFile::AtomicOutputFile(const std::string& path, StagedOutputs* stagi
   if (stat(target_.c_str(), &info) == 0) {
     // Devices, pipes and the like cannot be replaced: write to them directly.
     if (!S_ISREG(info.st_mode)) {
-      file_ = std::fopen(target_.c_str(), "w");
+      file_ = openDirectly(target_);
       return;
     }
     // A file the user may not write stays refused, as fopen would refuse it.

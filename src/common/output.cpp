@@ -2,12 +2,13 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace manifit {
 
 namespace {
-std::string* capture = nullptr;
+CapturedOutput* capture = nullptr;
 }
 
 void print(const char* format, ...) {
@@ -25,7 +26,7 @@ void print(const char* format, ...) {
   if (length > 0) {
     std::vector<char> buffer(static_cast<size_t>(length) + 1);
     std::vsnprintf(buffer.data(), buffer.size(), format, args);
-    capture->append(buffer.data(), static_cast<size_t>(length));
+    capture->receive(buffer.data(), static_cast<size_t>(length));
   }
   va_end(args);
 }
@@ -40,8 +41,22 @@ void flushOutput() {
   if (capture == nullptr) std::fflush(stdout);
 }
 
-CapturedOutput::CapturedOutput() : previous_(capture) { capture = &text_; }
+CapturedOutput::CapturedOutput() : previous_(capture) {
+  capture = this;
+}
 
-CapturedOutput::~CapturedOutput() { capture = previous_; }
+CapturedOutput::CapturedOutput(std::function<void(const std::string&)> listener)
+    : listener_(std::move(listener)), previous_(capture) {
+  capture = this;
+}
+
+void CapturedOutput::receive(const char* text, size_t length) {
+  text_.append(text, length);
+  if (listener_) listener_(std::string(text, length));
+}
+
+CapturedOutput::~CapturedOutput() {
+  capture = previous_;
+}
 
 }  // namespace manifit

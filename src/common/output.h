@@ -3,6 +3,7 @@
 // stream-style numbers agree and tests can capture the text.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace manifit {
@@ -21,14 +22,19 @@ void flushOutput();
 class CapturedOutput {
  public:
   CapturedOutput();
+  // Also hands every piece of text to the listener as soon as it is printed.
+  explicit CapturedOutput(std::function<void(const std::string&)> listener);
   ~CapturedOutput();
   CapturedOutput(const CapturedOutput&) = delete;
   CapturedOutput& operator=(const CapturedOutput&) = delete;
   const std::string& text() const { return text_; }
+  // Takes one printed piece of text.
+  void receive(const char* text, size_t length);
 
  private:
   std::string text_;
-  std::string* previous_;
+  std::function<void(const std::string&)> listener_;
+  CapturedOutput* previous_;
 };
 
 }  // namespace manifit

@@ -56,8 +56,8 @@ int PrincipalComponents::firstNonFiniteScore() const {
   return -1;
 }
 
-bool PrincipalComponents::writeSummary(const std::string& path) const {
-  AtomicOutputFile file(path);
+bool PrincipalComponents::writeSummary(const std::string& path, StagedOutputs* staging) const {
+  AtomicOutputFile file(path, staging);
   if (!file.isOpen()) {
     print("Can not use %s !!!\n", path.c_str());
     return false;
@@ -79,8 +79,8 @@ bool PrincipalComponents::writeSummary(const std::string& path) const {
   return commitOrReport(file, path);
 }
 
-bool PrincipalComponents::writeScores(const std::string& path) const {
-  AtomicOutputFile file(path);
+bool PrincipalComponents::writeScores(const std::string& path, StagedOutputs* staging) const {
+  AtomicOutputFile file(path, staging);
   if (!file.isOpen()) {
     print("Can not open file for writing %s", path.c_str());
     return false;

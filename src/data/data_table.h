@@ -10,6 +10,7 @@
 namespace manifit {
 
 struct ColumnStatistics;
+class StagedOutputs;
 
 // Up to 2^24 points a float count or a float sum of weights is kept in single
 // precision; beyond that it is carried in double and rounded to float once.
@@ -44,7 +45,7 @@ struct DataTable {
   // Loads one weight per point.
   Status readWeights(const std::string& path);
   // Writes the table in the table-file format; false when the file cannot be opened.
-  bool writeTable(const std::string& path) const;
+  bool writeTable(const std::string& path, StagedOutputs* staging = nullptr) const;
   // Centres and scales every row with the attached statistics.
   void normalize();
   // Fills kept and drawn by one random draw per point: drawn when r < p.

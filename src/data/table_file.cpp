@@ -187,8 +187,8 @@ Status DataTable::readWeights(const std::string& path) {
   return Status::success();
 }
 
-bool DataTable::writeTable(const std::string& path) const {
-  AtomicOutputFile file(path);
+bool DataTable::writeTable(const std::string& path, StagedOutputs* staging) const {
+  AtomicOutputFile file(path, staging);
   if (!file.isOpen()) return false;
   std::FILE* out = file.get();
   std::fprintf(out, "%i %i\n", pointCount, dimension);

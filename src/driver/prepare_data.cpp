@@ -29,7 +29,7 @@ Status prepareData(const Options& options, PreparedData& prepared) {
   prepared.loaded.statistics = &prepared.statistics;
   if (options.norm == 1) prepared.loaded.normalize();
 
-  if (options.normdat && !prepared.loaded.writeTable(*options.normdat)) {
+  if (options.normdat && !prepared.loaded.writeTable(*options.normdat, &prepared.outputs)) {
     return Status::failure(
         formatMessage("Can not open file %s for writing. \n", options.normdat->c_str()));
   }
@@ -73,8 +73,10 @@ Status prepareData(const Options& options, PreparedData& prepared) {
         "are too large for single-precision arithmetic; normalize the table or scale it down).\n",
         options.data->c_str(), badScore + 1));
   }
-  prepared.components->writeSummary("temp");
-  if (options.pcdat) prepared.components->writeScores(*options.pcdat);
+  if (!prepared.components->writeSummary("temp", &prepared.outputs)) prepared.outputFailed = true;
+  if (options.pcdat && !prepared.components->writeScores(*options.pcdat, &prepared.outputs)) {
+    prepared.outputFailed = true;
+  }
   return Status::success();
 }
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "common/atomic_output_file.h"
 #include "common/status.h"
 #include "components/principal_components.h"
 #include "data/column_statistics.h"
@@ -19,6 +20,10 @@ struct PreparedData {
   ColumnStatistics statistics;
   DataTable* working = nullptr;  // loaded, or kept after a split
   std::unique_ptr<PrincipalComponents> components;
+  // The outputs of the run, put in place together once it is complete; a
+  // failed run leaves every earlier file as it was.
+  StagedOutputs outputs;
+  bool outputFailed = false;  // an output could not be written (reported already)
 };
 
 Status prepareData(const Options& options, PreparedData& prepared);

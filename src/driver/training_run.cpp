@@ -28,8 +28,9 @@ bool allNodesFinite(const Grid& grid) {
 }
 
 // The normalized table, "%10.10f\t" per value and a line end per point.
-Status writeNormalizedTable(const std::string& path, const DataTable& table) {
-  AtomicOutputFile file(path);
+Status writeNormalizedTable(const std::string& path, const DataTable& table,
+                            StagedOutputs& outputs) {
+  AtomicOutputFile file(path, &outputs);
   if (!file.isOpen()) {
     return Status::failure("Can not open file " + path + " for writing. \n");
   }
@@ -58,6 +59,8 @@ Status runTraining(const Options& options, PreparedData& prepared) {
   std::unique_ptr<Grid> grid;
   const Status configured = readConfiguration(map, *options.ini, options.algorithm, grid);
   if (!configured.ok()) return configured;
+
+  if (grid->type == kGraph) static_cast<GraphGrid&>(*grid).outputs = &prepared.outputs;
 
   std::unique_ptr<Grid> reference;
   if (options.gen) {
@@ -99,16 +102,21 @@ Status runTraining(const Options& options, PreparedData& prepared) {
   print("Final MSE: %s\n", streamDouble(finalError).c_str());
   flushOutput();
 
-  // Each output is tried, whatever became of the one before; any failure
-  // ends the run with status 1 after the others.
-  const bool manifold = grid->writeManifold(*options.output, options.dataName);
+  // Each output is tried, whatever became of the one before; then every
+  // output written is put in place, and any failure ends the run with
+  // status 1.
+  StagedOutputs& outputs = prepared.outputs;
+  const bool manifold = grid->writeManifold(*options.output, options.dataName, &outputs);
   const bool projections =
-      !options.projections || grid->writeProjections(*options.projections, working);
-  if (options.normdat) {
-    const Status normalized = writeNormalizedTable(*options.normdat, working);
-    if (!normalized.ok()) return normalized;
+      !options.projections || grid->writeProjections(*options.projections, working, &outputs);
+  Status status = Status::success();
+  if (options.normdat) status = writeNormalizedTable(*options.normdat, working, outputs);
+  const std::vector<std::string> unplaced = outputs.placeAll();
+  for (const std::string& path : unplaced) print("Can not write file %s\n", path.c_str());
+  if (!status.ok()) return status;
+  if (!manifold || !projections || prepared.outputFailed || !unplaced.empty()) {
+    return Status::failure("");
   }
-  if (!manifold || !projections) return Status::failure("");
   return Status::success();
 }
 

@@ -14,6 +14,7 @@
 namespace manifit {
 
 struct DataTable;
+class StagedOutputs;
 struct PrunedSearch;
 
 class Grid {
@@ -67,11 +68,14 @@ class Grid {
 
   // Grid files.
   Status readNodes(const std::string& path);
-  bool writeManifold(const std::string& path, const std::string& dataName) const;
+  // With a staging set the complete file waits there to be put in place.
+  bool writeManifold(const std::string& path, const std::string& dataName,
+                     StagedOutputs* staging = nullptr) const;
 
   // Projection of points onto the fitted grid.
   void projectPoint(const float* x, float* out) const;
-  bool writeProjections(const std::string& path, const DataTable& table);
+  bool writeProjections(const std::string& path, const DataTable& table,
+                        StagedOutputs* staging = nullptr);
 
   // Topology changes driven by the data.
   void splitEdge(int edge);

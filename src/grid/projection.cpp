@@ -139,13 +139,14 @@ void Grid::projectPoint(const float* x, float* out) const {
   projectFromNode(*this, x, k, out);
 }
 
-bool Grid::writeProjections(const std::string& path, const DataTable& table) {
+bool Grid::writeProjections(const std::string& path, const DataTable& table,
+                            StagedOutputs* staging) {
   if (table.pointCount > 0 && table.dimension < dimension) {
     print("Can not write projections to %s: the table has %i columns, the grid %i\n", path.c_str(),
           table.dimension, dimension);
     return false;
   }
-  AtomicOutputFile file(path);
+  AtomicOutputFile file(path, staging);
   if (!file.isOpen()) {
     print("Can not open file for writing %s\n", path.c_str());
     return false;

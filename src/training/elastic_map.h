@@ -3,6 +3,7 @@
 // schedule of epochs and adaptation stages.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ class ElasticMap {
   // Nodes whose matrix row came out all zero at the last assembly (no points,
   // no elastic connection): they keep their positions through the solves.
   std::vector<char> isolatedNodes;
+  // Asked after every iteration's progress line; false stops the run (the
+  // epoch gives kEpochFailed with a "stopped on request" failure).
+  std::function<bool()> keepGoing;
   // Why the last epoch stopped the run (runEpoch returned kEpochFailed).
   Status failure;
 

@@ -114,6 +114,11 @@ long ElasticMap::runEpoch() {
     print("Ep: %d It: %d MSE: %s%s Df: %s Time: %ld+(%ld,%ld)\n", currentStage, it, errors.c_str(),
           gmseText.c_str(), streamDouble(df).c_str(), solveTicks, assignTicks, assemblyTicks);
     flushOutput();
+    if (keepGoing && !keepGoing()) {
+      system->solutionArray = nullptr;
+      failure = Status::failure("Training stopped on request\n");
+      return kEpochFailed;
+    }
 
     if (!(df > stage.eps)) break;
   }

@@ -202,6 +202,16 @@ TEST(ReplacedOutput, KeepsThePermissionsOfTheFileItReplaces) {
   }
 }
 
+TEST(ReplacedOutput, APipeThatNobodyReadsIsRefusedAtOnce) {
+  const std::string pipe = freshFolder() + "/pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  AtomicOutputFile file(pipe);
+  EXPECT_FALSE(file.isOpen());
+  struct stat info;
+  ASSERT_EQ(stat(pipe.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
 TEST(StagedOutputs, OutputsArePutInPlaceTogether) {
   const std::string folder = freshFolder();
   const std::string a = folder + "/a.txt";

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -87,6 +88,42 @@ TEST(OutputSafety, DevicesAreNoFilesToOverwrite) {
   // The node file /dev/null holds no nodes; what matters is that the names were accepted.
   EXPECT_NE(result.output.find("Node file /dev/null holds no nodes."), std::string::npos)
       << result.output;
+}
+
+TEST(OutputSafety, AFailedRunLeavesEveryEarlierOutputAsItWas) {
+  const std::string folder = freshFolder();
+  writeText(folder + "/table.txt", kTable);
+  // The section is read after the data are prepared, and refused.
+  writeText(folder + "/x.ini", "#ALG1\ngrid.type linear\ngrid.size1 1\n");
+  for (const char* name : {"m.map", "n.txt", "s.txt", "temp"}) {
+    writeText(folder + "/" + name, std::string("earlier ") + name);
+  }
+  const Result result =
+      runIn(folder, "-d table.txt -i x.ini -n 1 -o m.map -normdat n.txt -pcdat s.txt");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.output.find("Time spent for calc PC"), std::string::npos) << result.output;
+  for (const char* name : {"m.map", "n.txt", "s.txt", "temp"}) {
+    EXPECT_EQ(readText(folder + "/" + name), std::string("earlier ") + name);
+  }
+  EXPECT_EQ(std::system(("ls -A '" + folder + "' | grep -q '^\\.manifit-'").c_str()) == 0, false);
+}
+
+TEST(OutputSafety, AnOutputThatCannotBeWrittenStillLetsTheOthersInPlace) {
+  const std::string folder = freshFolder();
+  writeText(folder + "/table.txt", kTable);
+  writeText(folder + "/x.ini", kSection);
+  writeText(folder + "/m.map", "earlier");
+  const Result result =
+      runIn(folder, "-d table.txt -i x.ini -n 1 -o m.map -p missing/p.txt -normdat n.txt");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.output.find("Final MSE: "), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("Can not open file for writing missing/p.txt\n"), std::string::npos);
+  EXPECT_EQ(readText(folder + "/m.map").rfind("# DATAFILENAME\n", 0), 0u);
+  // The full-precision table of the end of the run, not the first version with its header.
+  const std::string normalized = readText(folder + "/n.txt");
+  EXPECT_EQ(std::count(normalized.begin(), normalized.end(), '\n'), 4);
+  EXPECT_EQ(std::count(normalized.begin(), normalized.end(), '\t'), 8);
+  EXPECT_TRUE(fileExists(folder + "/temp"));
 }
 
 }  // namespace manifit
