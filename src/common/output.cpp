@@ -9,26 +9,52 @@ namespace manifit {
 
 namespace {
 CapturedOutput* capture = nullptr;
+std::string* warningCapture = nullptr;
+
+// The formatted text, or empty when there is none.
+std::string formatted(const char* format, va_list args) {
+  va_list copy;
+  va_copy(copy, args);
+  const int length = std::vsnprintf(nullptr, 0, format, copy);
+  va_end(copy);
+  if (length <= 0) return std::string();
+  std::vector<char> buffer(static_cast<size_t>(length) + 1);
+  std::vsnprintf(buffer.data(), buffer.size(), format, args);
+  return std::string(buffer.data(), static_cast<size_t>(length));
 }
+}  // namespace
 
 void print(const char* format, ...) {
   va_list args;
   va_start(args, format);
   if (capture == nullptr) {
     std::vfprintf(stdout, format, args);
-    va_end(args);
-    return;
-  }
-  va_list copy;
-  va_copy(copy, args);
-  const int length = std::vsnprintf(nullptr, 0, format, copy);
-  va_end(copy);
-  if (length > 0) {
-    std::vector<char> buffer(static_cast<size_t>(length) + 1);
-    std::vsnprintf(buffer.data(), buffer.size(), format, args);
-    capture->receive(buffer.data(), static_cast<size_t>(length));
+  } else {
+    const std::string text = formatted(format, args);
+    if (!text.empty()) capture->receive(text.data(), text.size());
   }
   va_end(args);
+}
+
+void warn(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  if (warningCapture == nullptr) {
+    // Standard output first, so that a warning follows the lines printed before it.
+    std::fflush(stdout);
+    std::vfprintf(stderr, format, args);
+  } else {
+    warningCapture->append(formatted(format, args));
+  }
+  va_end(args);
+}
+
+CapturedWarnings::CapturedWarnings() : previous_(warningCapture) {
+  warningCapture = &text_;
+}
+
+CapturedWarnings::~CapturedWarnings() {
+  warningCapture = previous_;
 }
 
 std::string streamDouble(double value) {

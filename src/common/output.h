@@ -11,6 +11,25 @@ namespace manifit {
 // printf to the current output.
 void print(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// printf to the warning stream (standard error unless captured). Warnings
+// never mix with the standard output that scripts compare.
+void warn(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// While an object of this type lives, warnings are collected in memory
+// instead of going to standard error. Captures nest.
+class CapturedWarnings {
+ public:
+  CapturedWarnings();
+  ~CapturedWarnings();
+  CapturedWarnings(const CapturedWarnings&) = delete;
+  CapturedWarnings& operator=(const CapturedWarnings&) = delete;
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+  std::string* previous_;
+};
+
 // A double as the standard output stream prints it by default: "%g".
 std::string streamDouble(double value);
 

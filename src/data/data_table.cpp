@@ -32,7 +32,8 @@ void DataTable::normalize() {
   }
 }
 
-void DataTable::split(DataTable& kept, DataTable& drawn, float p) const {
+void DataTable::split(DataTable& kept, DataTable& drawn, float p,
+                      std::vector<char>* drawnFlags) const {
   // One draw per point, all before anything is copied.
   std::vector<char> isDrawn(static_cast<size_t>(pointCount));
   int drawnCount = 0;
@@ -70,6 +71,7 @@ void DataTable::split(DataTable& kept, DataTable& drawn, float p) const {
   for (int k = 0; k < 2; ++k) {
     if (largeTable(counts[k])) parts[k]->totalWeight = static_cast<float>(wideTotals[k]);
   }
+  if (drawnFlags != nullptr) *drawnFlags = std::move(isDrawn);
 }
 
 }  // namespace manifit

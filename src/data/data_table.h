@@ -49,7 +49,9 @@ struct DataTable {
   // Centres and scales every row with the attached statistics.
   void normalize();
   // Fills kept and drawn by one random draw per point: drawn when r < p.
-  void split(DataTable& kept, DataTable& drawn, float p) const;
+  // With isDrawn, it receives one flag per point of this table.
+  void split(DataTable& kept, DataTable& drawn, float p,
+             std::vector<char>* isDrawn = nullptr) const;
 };
 
 }  // namespace manifit

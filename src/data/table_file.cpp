@@ -116,6 +116,12 @@ Status DataTable::readTable(const std::string& path) {
       }
     }
   }
+  if (words.next(word, length)) {
+    warn(
+        "Table file %s, line %i: more numbers follow the %i points of %i coordinates that the "
+        "header declares; they are not read.\n",
+        name, words.line, points, columns);
+  }
   // The file's rows replace whatever the table held; attached statistics stay.
   rows = std::move(loaded.rows);
   storage = std::move(loaded.storage);

@@ -74,6 +74,9 @@ class Grid {
 
   // Projection of points onto the fitted grid.
   void projectPoint(const float* x, float* out) const;
+  // The same, also giving the nearest node (-1 when there is none, and out
+  // is then untouched) and the squared distance to it.
+  void projectPoint(const float* x, float* out, int& node, float& squaredDistance) const;
   bool writeProjections(const std::string& path, const DataTable& table,
                         StagedOutputs* staging = nullptr);
 

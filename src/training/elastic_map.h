@@ -10,6 +10,7 @@
 #include "common/status.h"
 #include "geometry/pruned_search.h"
 #include "grid/node_assignment.h"
+#include "training/progress_entry.h"
 #include "training/training_stage.h"
 
 namespace manifit {
@@ -34,6 +35,8 @@ class ElasticMap {
   DataTable* testData = nullptr;
   SparseSystem* system = nullptr;
   NodeAssignment assignment;
+  // Every progress line printed, as numbers, in order.
+  std::vector<ProgressEntry> progress;
   // The training points' search: pruned by bounds kept between iterations,
   // or (fullSearch) every distance every time; both give the same nodes.
   PrunedSearch pointSearch;

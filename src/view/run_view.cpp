@@ -4,6 +4,7 @@
 
 #include "common/atomic_output_file.h"
 #include "common/output.h"
+#include "common/version.h"
 #include "common/same_file.h"
 #include "view/view_files.h"
 
@@ -136,6 +137,19 @@ Status writePageFile(const std::string& path, const std::string& text) {
 }
 
 int runView(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "-help" || a == "-h" || a == "--help") {
+      print("%s", viewUsage().c_str());
+      flushOutput();
+      return 0;
+    }
+    if (a == "-version" || a == "--version") {
+      print("manifit-view %s\n", kVersion);
+      flushOutput();
+      return 0;
+    }
+  }
   ViewOptions options;
   Status status = scanViewOptions(argc, argv, options);
   PageData page;
