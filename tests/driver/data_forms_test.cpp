@@ -126,20 +126,21 @@ TEST(DataForms, PointsJoinBackToTheRowsUnderTestAndTake) {
       EXPECT_EQ(lines[i][1], "p" + std::to_string(i));
       EXPECT_EQ(lines[i][2], "\"kind");  // the quoted label holds a comma
       const std::string& part = lines[i][4];
-      if (part == "fit")
+      if (part == "fit") {
         ++fit;
-      else
+      } else {
         ++drawn;
-      if (part != "fit")
         EXPECT_EQ(part, std::string(split).find("-t ") == 0 ? "test" : "discarded");
+      }
       EXPECT_FALSE(lines[i][5].empty());  // every row is projected
     }
     // "Proceeding with N points" counts the fitted rows.
     EXPECT_NE(r.out.find("Proceeding with " + std::to_string(fit) + " points"), std::string::npos);
-    if (std::string(split).empty())
+    if (std::string(split).empty()) {
       EXPECT_EQ(drawn, 0);
-    else
+    } else {
       EXPECT_GT(drawn, 20);
+    }
   }
 }
 
