@@ -79,7 +79,7 @@ class ElasticMap(TransformerMixin, BaseEstimator):
         table = validate_table(self, X, reset=True)
         weights = None if sample_weight is None else as_weights(sample_weight, table.shape[0])
         progress = _Progress(checked["verbose"])
-        result = _core.fit(table, weights, _grid_spec(checked), checked["stages"],
+        result = _core.fit(table, weights, _grid_settings(checked), checked["stages"],
                            _run_options(checked), progress)
         self._set_fitted(result)
         self._summarize_training(table, weights)
@@ -255,7 +255,7 @@ def _thread_count(n_threads):
     return 0 if n_threads is None else int(n_threads)
 
 
-def _grid_spec(checked):
+def _grid_settings(checked):
     return {
         "type": checked["config_type"],
         "size1": checked["size1"],

@@ -1,5 +1,5 @@
 """Checking the estimator's parameters and turning them into the records the
-fitting core takes: a grid specification, a schedule and run options."""
+fitting core takes: the grid settings, the stages to run and the run options."""
 
 import math
 import numbers

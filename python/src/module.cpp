@@ -323,5 +323,5 @@ PYBIND11_MODULE(_core, module) {
   module.def("write_manifold", &writeManifoldFile, py::arg("model"), py::arg("path"),
              py::arg("data_name"), "Write the manifold file of a fitted map.");
   module.def("read_configuration", &readConfiguration, py::arg("path"), py::arg("n"),
-             "Grid specification, strategy and stages of section #ALG<n> of a configuration file.");
+             "Grid settings, strategy and stages of one numbered section of a configuration file.");
 }
