@@ -1,5 +1,5 @@
 // The records the Python module exchanges with the fitting code: a table, a
-// grid settings, the stages and options in; a fitted map and its
+// the grid settings, the stages and options in; a fitted map and its
 // statistics out.
 #pragma once
 
