@@ -1,4 +1,4 @@
-// The records the Python module exchanges with the fitting code: a table, a
+// The records the Python module exchanges with the fitting code: a table,
 // the grid settings, the stages and options in; a fitted map and its
 // statistics out.
 #pragma once
