@@ -56,9 +56,22 @@ const char* pageScript() {
   var hidden = {};
   function visible(p) { return !cls || !hidden[cls[p]]; }
 
+  // Per point, its colour as packed RGB.
+  function rgbOf(text) {
+    if (text.charAt(0) === '#') return parseInt(text.substr(1), 16);
+    var c = text.match(/\d+/g);
+    return (+c[0] << 16) | (+c[1] << 8) | +c[2];
+  }
+  var paletteRgb = D.palette.map(rgbOf), colourRgb = new Uint32Array(n);
+  var valueRgb = [];
+  if (val) for (var q = 0; q < 256; q++) valueRgb.push(rgbOf(seqColour(q / 255)));
+  for (p = 0; p < n; p++) {
+    colourRgb[p] = cls ? paletteRgb[cls[p] % paletteRgb.length] : val ? valueRgb[val[p] >> 8] : paletteRgb[0];
+  }
+
   // One canvas pair per view: the points (large tables) and the highlights.
   var views = [];
-  function addView(id, box, xy) {
+  function addView(id, box, data, stride, a, b, lo, hi) {
     var svg = document.getElementById(id);
     if (!svg) return;
     var wrap = document.createElement('div');
@@ -74,34 +87,37 @@ const char* pageScript() {
     }
     var v = { svg: svg, base: P.large ? canvas('points-canvas') : null, over: canvas('highlight-canvas'),
               x: new Float32Array(n), y: new Float32Array(n) };
+    // pixel = left + (value − xMin)/(xMax − xMin)·width, the value dequantized from 16 bits.
+    var xs = (hi[a] - lo[a]) / 65535 / (box[5] - box[4]) * box[2], x0 = box[0] + (lo[a] - box[4]) / (box[5] - box[4]) * box[2];
+    var ys = (hi[b] - lo[b]) / 65535 / (box[7] - box[6]) * box[3], y0 = box[1] + (box[7] - lo[b]) / (box[7] - box[6]) * box[3];
     for (var p = 0; p < n; p++) {
-      var c = xy(p);
-      v.x[p] = box[0] + (c[0] - box[4]) / (box[5] - box[4]) * box[2];
-      v.y[p] = box[1] + (box[7] - c[1]) / (box[7] - box[6]) * box[3];
+      v.x[p] = x0 + data[stride * p + a] * xs;
+      v.y[p] = y0 - data[stride * p + b] * ys;
     }
     views.push(v);
   }
   D.frames.data.forEach(function (f) {
-    var a = +f.pair[0] - 1, b = +f.pair[1] - 1, S = P.score;
-    addView('view-data-' + f.pair, f.box, function (p) {
-      return [deq(score[3 * p + a], S.lo[a], S.hi[a]), deq(score[3 * p + b], S.lo[b], S.hi[b])];
-    });
+    addView('view-data-' + f.pair, f.box, score, 3, +f.pair[0] - 1, +f.pair[1] - 1, P.score.lo, P.score.hi);
   });
   var M = P.map;
   function mapPlace(p) { return [deq(place[2 * p], M.lo[0], M.hi[0]), deq(place[2 * p + 1], M.lo[1], M.hi[1])]; }
-  addView('view-map', D.frames.map, mapPlace);
+  addView('view-map', D.frames.map, place, 2, 0, 1, M.lo, M.hi);
 
+  // Points as 2 × 2 pixel squares written straight into the canvas.
   function drawPoints() {
     views.forEach(function (v) {
       if (!v.base) return;
-      var ctx = v.base;
-      ctx.clearRect(0, 0, ctx.canvas.width, ctx.canvas.height);
-      ctx.globalAlpha = 0.6;
+      var ctx = v.base, w = ctx.canvas.width, h = ctx.canvas.height;
+      var image = ctx.createImageData(w, h), px = new Uint32Array(image.data.buffer);
       for (var p = 0; p < n; p++) {
         if (!visible(p)) continue;
-        ctx.fillStyle = pointColour(p);
-        ctx.fillRect(v.x[p] - 1, v.y[p] - 1, 2, 2);
+        var x = Math.round(v.x[p]) - 1, y = Math.round(v.y[p]) - 1;
+        if (x < 0 || y < 0 || x + 1 >= w || y + 1 >= h) continue;
+        var c = colourRgb[p], abgr = 0xff000000 | ((c & 255) << 16) | (c & 0xff00) | (c >> 16);
+        var i = y * w + x;
+        px[i] = px[i + 1] = px[i + w] = px[i + w + 1] = abgr;
       }
+      ctx.putImageData(image, 0, 0);
     });
   }
 
@@ -275,7 +291,11 @@ const char* pageScript() {
 
   drawPoints();
   requestAnimationFrame(function () {
-    requestAnimationFrame(function () { window.manifitReady = true; root.setAttribute('data-ready', '1'); });
+    requestAnimationFrame(function () {
+      window.manifitReadyAt = performance.now();
+      window.manifitReady = true;
+      root.setAttribute('data-ready', '1');
+    });
   });
 })();
 )JS";

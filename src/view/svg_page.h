@@ -57,7 +57,7 @@ struct PageData {
 
 // Data views draw at most this many points as SVG elements; beyond it the
 // SVG holds an even sample and the script draws every point on a canvas.
-constexpr size_t kSvgPointLimit = 3000;
+constexpr size_t kSvgPointLimit = 2000;
 
 // SVG elements carry the classes "point", "node" and "edge" (data views),
 // "map-point", "map-node" and "cell" (map view) and "cell" again on the

@@ -37,7 +37,7 @@ bool convertDouble(const std::string& token, double& value) {
 
 }  // namespace
 
-Status readTextFile(const std::string& path, TextFile& file) {
+Status readWholeText(const std::string& path, std::string& text) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error))
     return Status::failure("Can not read " + path + "\n");
@@ -46,7 +46,14 @@ Status readTextFile(const std::string& path, TextFile& file) {
   std::ostringstream content;
   content << in.rdbuf();
   if (in.bad()) return Status::failure("Can not read " + path + "\n");
-  const std::string text = content.str();
+  text = content.str();
+  return Status::success();
+}
+
+Status readTextFile(const std::string& path, TextFile& file) {
+  std::string text;
+  Status status = readWholeText(path, text);
+  if (!status.ok()) return status;
   file.path = path;
   file.lines.clear();
   size_t start = 0;
