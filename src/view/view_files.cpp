@@ -1,6 +1,7 @@
 #include "view/view_files.h"
 
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "view/text_lines.h"
@@ -269,6 +270,9 @@ Status readPointTable(const std::string& path, PointTable& table) {
       token.assign(text, tokens[k].first, tokens[k].second - tokens[k].first);
       if (!parseNumber(token, row[k])) {
         return lineError(path, number, "\"" + token + "\" is not a finite number");
+      }
+      if (std::fabs(row[k]) > std::numeric_limits<float>::max()) {
+        return lineError(path, number, "\"" + token + "\" is beyond the range of a 32-bit float");
       }
     }
     read.rows.push_back(std::move(row));
