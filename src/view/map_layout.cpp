@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+
+#include "view/graph_layout.h"
 
 namespace manifit {
 
@@ -62,21 +65,68 @@ void layoutSphere(const GridShape& shape, MapLayout& layout) {
   layout.cells.push_back({layout.xMin, -90, layout.xMax, -90 + halfLat});
 }
 
-// Line or circle: node k at k, its cell one node wide, across the strip.
-void layoutChain(const GridShape& shape, MapLayout& layout) {
-  const int n = shape.size1;
+// A chain: node order[i] at its arc position, its cell reaching half way to
+// each neighbour along the chain.
+struct Chain {
+  std::vector<int> order;
+  bool closed = false;
+  std::vector<double> arc;  // per position along the order
+  double closing = 0;       // length of a closed chain's closing edge
+};
+
+void layoutChain(const Chain& chain, const std::string& xLabel, MapLayout& layout) {
+  const size_t n = chain.order.size();
   layout.strip = true;
-  layout.xMin = -0.5;
-  layout.xMax = n - 0.5;
   layout.yMin = 0;
   layout.yMax = 1;
-  layout.xLabel = shape.kind == GridKind::circle ? "node number around the circle"
-                                                 : "node number along the line";
-  layout.xTicks = {0, static_cast<double>(n - 1)};
-  for (int k = 0; k < n; ++k) {
-    layout.nodes.push_back({static_cast<double>(k), 0.5});
-    layout.cells.push_back({k - 0.5, 0, k + 0.5, 1});
+  layout.xLabel = xLabel;
+  layout.nodes.assign(n, {});
+  layout.cells.assign(n, {});
+  for (size_t i = 0; i < n; ++i) {
+    const double x = chain.arc[i];
+    const double before =
+        i > 0 ? (x - chain.arc[i - 1]) / 2
+              : (chain.closed ? chain.closing / 2 : (n > 1 ? (chain.arc[1] - x) / 2 : 0.5));
+    const double after =
+        i + 1 < n ? (chain.arc[i + 1] - x) / 2
+                  : (chain.closed ? chain.closing / 2 : (n > 1 ? (x - chain.arc[i - 1]) / 2 : 0.5));
+    const size_t node = static_cast<size_t>(chain.order[i]);
+    layout.nodes[node] = {x, 0.5};
+    layout.cells[node] = {x - before, 0, x + after, 1};
+    if (i == 0) layout.xMin = x - before;
+    if (i + 1 == n) layout.xMax = x + after;
   }
+  layout.xTicks = {0, chain.arc[n - 1]};
+}
+
+// The arc position of a fractional position t along the chain (t = i at
+// position i; a closed chain continues over its closing edge).
+double arcAt(const Chain& chain, double t) {
+  const size_t n = chain.order.size();
+  if (t <= 0) return chain.closed ? t * chain.closing : 0;
+  if (t >= static_cast<double>(n - 1)) {
+    return chain.arc[n - 1] + (chain.closed ? (t - static_cast<double>(n - 1)) * chain.closing : 0);
+  }
+  const size_t i = static_cast<size_t>(t);
+  const double f = t - static_cast<double>(i);
+  return chain.arc[i] + f * (chain.arc[i + 1] - chain.arc[i]);
+}
+
+// A graph: nodes at their drawing's positions in [−1, 1]², joined by its edges.
+void layoutGraph(const ManifoldFile& manifold, MapLayout& layout) {
+  layout.discs = true;
+  layout.xMin = layout.yMin = -1.1;
+  layout.xMax = layout.yMax = 1.1;
+  layout.links = manifold.edges;
+  if (manifold.nodeCount <= kLayoutNodeLimit) {
+    layout.nodes = graphLayout(manifold.nodeCount, manifold.edges);
+    layout.xLabel = "drawing of the graph by its path lengths";
+  } else {
+    layout.nodes = planeLayout(manifold.nodes);
+    layout.xLabel = "the graph on its nodes' plane of largest spread";
+  }
+  layout.nodeRadius =
+      std::min(0.06, 0.9 / std::sqrt(static_cast<double>(std::max(manifold.nodeCount, 1))));
 }
 
 // Longitude and latitude (degrees) of a projection's three grid coordinates.
@@ -96,9 +146,64 @@ double stripSpread(size_t p) {
   return 0.1 + 0.8 * (spread - std::floor(spread));
 }
 
-MapLayout layoutMap(const GridShape& shape, const std::vector<int>& nearest,
-                    const std::vector<Projection>* projections) {
+std::vector<double> arcPositions(const ManifoldFile& manifold, const std::vector<int>& order) {
+  std::vector<double> arc(order.size(), 0.0);
+  for (size_t i = 1; i < order.size(); ++i) {
+    const std::vector<double>& a = manifold.nodes[static_cast<size_t>(order[i - 1])];
+    const std::vector<double>& b = manifold.nodes[static_cast<size_t>(order[i])];
+    double sum = 0;
+    for (size_t k = 0; k < a.size(); ++k) sum += (a[k] - b[k]) * (a[k] - b[k]);
+    arc[i] = arc[i - 1] + std::sqrt(sum);
+  }
+  if (!arc.empty() && !(arc.back() > 0)) {
+    for (size_t i = 0; i < arc.size(); ++i) arc[i] = static_cast<double>(i);
+  }
+  return arc;
+}
+
+namespace {
+
+Chain makeChain(const ManifoldFile& manifold, std::vector<int> order, bool closed) {
+  Chain chain;
+  chain.order = std::move(order);
+  chain.closed = closed;
+  chain.arc = arcPositions(manifold, chain.order);
+  if (closed) {
+    const std::vector<double>& a = manifold.nodes[static_cast<size_t>(chain.order.back())];
+    const std::vector<double>& b = manifold.nodes[static_cast<size_t>(chain.order.front())];
+    double sum = 0;
+    for (size_t k = 0; k < a.size(); ++k) sum += (a[k] - b[k]) * (a[k] - b[k]);
+    chain.closing = std::sqrt(sum);
+    // Lengths counted by node numbers when the nodes coincide.
+    if (chain.arc.back() == static_cast<double>(chain.arc.size() - 1) && !(chain.closing > 0)) {
+      chain.closing = 1;
+    }
+    if (!(chain.closing > 0))
+      chain.closing = chain.arc.back() / static_cast<double>(chain.arc.size());
+  }
+  return chain;
+}
+
+std::vector<int> countingOrder(int n) {
+  std::vector<int> order(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i) order[static_cast<size_t>(i)] = i;
+  return order;
+}
+
+// A deterministic place for the p-th point near its node on a graph drawing.
+PlanePoint besideNode(const PlanePoint& node, double radius, size_t p) {
+  const double angle = 2.399963229728653 * static_cast<double>(p);  // the golden angle
+  const double r = radius * (1.2 + 0.8 * stripSpread(p));
+  return {node.x + r * std::cos(angle), node.y + r * std::sin(angle)};
+}
+
+}  // namespace
+
+MapLayout layoutMap(const GridShape& shape, const ManifoldFile& manifold,
+                    const std::vector<int>& nearest, const std::vector<Projection>* projections) {
   MapLayout layout;
+  Chain chain;
+  std::optional<ChainOrder> found;
   switch (shape.kind) {
     case GridKind::rectangle:
       layoutRectangle(shape, layout);
@@ -108,15 +213,33 @@ MapLayout layoutMap(const GridShape& shape, const std::vector<int>& nearest,
       break;
     case GridKind::line:
     case GridKind::circle:
-      layoutChain(shape, layout);
+      chain = makeChain(manifold, countingOrder(shape.size1), shape.kind == GridKind::circle);
+      layoutChain(chain,
+                  shape.kind == GridKind::circle ? "length around the circle from node 0"
+                                                 : "length along the line from node 0",
+                  layout);
       break;
     case GridKind::graph:
-      return layout;
+      found = chainOrder(manifold.nodeCount, manifold.edges);
+      if (found) {
+        const int first = found->nodes.front();
+        chain = makeChain(manifold, found->nodes, found->closed);
+        layoutChain(chain,
+                    std::string(found->closed ? "length around the closed chain from node "
+                                              : "length along the chain from node ") +
+                        std::to_string(first),
+                    layout);
+      } else {
+        layoutGraph(manifold, layout);
+      }
+      break;
   }
   layout.drawn = true;
+  const bool projected = projections && shape.kind != GridKind::graph;
   for (size_t p = 0; p < nearest.size(); ++p) {
     PlanePoint place = layout.nodes[static_cast<size_t>(nearest[p])];
-    if (projections) {
+    if (layout.discs) place = besideNode(place, layout.nodeRadius, p);
+    if (projected) {
       const Projection& projection = (*projections)[p];
       switch (shape.kind) {
         case GridKind::rectangle:
@@ -125,21 +248,26 @@ MapLayout layoutMap(const GridShape& shape, const std::vector<int>& nearest,
         case GridKind::sphere:
           place = sphereAngles(projection, layout);
           break;
-        case GridKind::line:  // node k has the internal coordinate 2k/n − 1
-          place.x = (projection[0] + 1) * shape.size1 / 2;
+        case GridKind::line: {  // node k has the internal coordinate 2k/n − 1
+          const double t = (projection[0] + 1) * shape.size1 / 2;
+          place.x = arcAt(chain, std::clamp(t, 0.0, static_cast<double>(shape.size1 - 1)));
           break;
-        default:  // circle: node k at the angle 2πk/n
-          place.x = std::atan2(projection[1], projection[0]) * shape.size1 / (2 * kPi);
-          if (place.x < layout.xMin) place.x += shape.size1;
-          if (place.x >= layout.xMax) place.x -= shape.size1;
+        }
+        default: {  // circle: node k at the angle 2πk/n
+          double t = std::atan2(projection[1], projection[0]) * shape.size1 / (2 * kPi);
+          if (t < -0.5) t += shape.size1;
+          if (t >= shape.size1 - 0.5) t -= shape.size1;
+          place.x = arcAt(chain, t);
           break;
+        }
       }
     }
     if (layout.strip) place.y = stripSpread(p);
     layout.points.push_back(place);
   }
-  layout.placement = projections ? "Each point sits at its projection from the projections file."
-                                 : "Each point sits at its nearest node.";
+  layout.placement = projected      ? "Each point sits at its projection from the projections file."
+                     : layout.discs ? "Each point sits beside its nearest node."
+                                    : "Each point sits at its nearest node.";
   return layout;
 }
 

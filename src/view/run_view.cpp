@@ -6,6 +6,8 @@
 #include "common/output.h"
 #include "common/same_file.h"
 #include "common/version.h"
+#include "view/label_kind.h"
+#include "view/node_measures.h"
 #include "view/view_files.h"
 
 namespace manifit {
@@ -51,6 +53,54 @@ std::string baseName(const std::string& path) {
 
 }  // namespace
 
+void fillPage(const ManifoldFile& manifold, const ComponentSummary& summary,
+              const PointTable& table, const GridShape& shape,
+              const std::vector<Projection>* projections, const std::vector<std::string>& labels,
+              PageData& page) {
+  const std::vector<int> nearest = nearestNodes(table, manifold);
+  page.shape = shape;
+  page.nodeCount = manifold.nodeCount;
+  page.edgeCount = manifold.edgeCount;
+  page.ribCount = manifold.ribCount;
+  page.triangleCount = manifold.triangleCount;
+  page.thirdComponent = hasThirdComponent(summary);
+  for (size_t c = 0; c < 3 && c < summary.fractions.size(); ++c) {
+    if (c < 2 || page.thirdComponent) page.fractions[c] = summary.fractions[c];
+  }
+  page.unexplainedByNodes = unexplainedByNodes(table, manifold, nearest);
+  page.unexplainedByPlane = unexplainedByPlane(table, summary);
+  page.pointScores.clear();
+  for (const std::vector<double>& row : table.rows) {
+    page.pointScores.push_back(componentScores(summary, row));
+  }
+  page.nodeScores.clear();
+  for (const std::vector<double>& node : manifold.nodes) {
+    page.nodeScores.push_back(componentScores(summary, node));
+  }
+  page.edges = manifold.edges;
+  page.labels.clear();
+  page.colourValues.clear();
+  if (!numericLabels(labels, page.colourValues)) page.labels = labels;
+  page.nearest = nearest;
+  page.nodeCounts = nodePointCounts(nearest, manifold.nodeCount);
+  page.uMatrix = uMatrix(manifold);
+  page.quality = nodeQuality(table, manifold, nearest);
+  if (page.columns.empty()) {
+    for (int k = 0; k < manifold.dimension; ++k)
+      page.columns.push_back("x" + std::to_string(k + 1));
+  }
+  if (page.valueUnits.empty()) page.valueUnits = "the map's own (normalized) units";
+  if (page.nodeValues.empty()) {
+    page.nodeValues.assign(static_cast<size_t>(manifold.dimension),
+                           std::vector<double>(manifold.nodes.size(), 0.0));
+    for (size_t j = 0; j < manifold.nodes.size(); ++j) {
+      for (size_t k = 0; k < page.nodeValues.size(); ++k)
+        page.nodeValues[k][j] = manifold.nodes[j][k];
+    }
+  }
+  page.map = layoutMap(shape, manifold, nearest, projections);
+}
+
 Status buildPage(const ViewOptions& options, PageData& page) {
   GridKind kind = GridKind::graph;
   if (options.type && !parseGridKind(*options.type, kind)) {
@@ -88,29 +138,9 @@ Status buildPage(const ViewOptions& options, PageData& page) {
     shape = recogniseShape(manifold);
   }
 
-  const std::vector<int> nearest = nearestNodes(table, manifold);
+  fillPage(manifold, summary, table, shape, options.projections ? &projections : nullptr, labels,
+           page);
   page.mapName = baseName(*options.map);
-  page.shape = shape;
-  page.nodeCount = manifold.nodeCount;
-  page.edgeCount = manifold.edgeCount;
-  page.ribCount = manifold.ribCount;
-  page.triangleCount = manifold.triangleCount;
-  page.fraction1 = summary.fractions[0];
-  page.fraction2 = summary.fractions[1];
-  page.unexplainedByNodes = unexplainedByNodes(table, manifold, nearest);
-  page.unexplainedByPlane = unexplainedByPlane(table, summary);
-  page.dataPoints.clear();
-  for (const std::vector<double>& row : table.rows) {
-    page.dataPoints.push_back(projectOnPlane(summary, row));
-  }
-  page.dataNodes.clear();
-  for (const std::vector<double>& node : manifold.nodes) {
-    page.dataNodes.push_back(projectOnPlane(summary, node));
-  }
-  page.edges = manifold.edges;
-  page.labels = labels;
-  page.nodeCounts = nodePointCounts(nearest, manifold.nodeCount);
-  page.map = layoutMap(shape, nearest, options.projections ? &projections : nullptr);
   return Status::success();
 }
 

@@ -1,197 +1,13 @@
 #include "view/svg_page.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <map>
 
-#include "view/plot_frame.h"
+#include "view/page_views.h"
+#include "view/svg_text.h"
 
 namespace manifit {
 
 namespace {
-
-const char* const kPalette[] = {"#1f77b4", "#ff7f0e", "#2ca02c", "#d62728", "#9467bd",
-                                "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf"};
-const size_t kPaletteSize = sizeof(kPalette) / sizeof(kPalette[0]);
-
-const double kPanelWidth = 560;
-const double kMarginLeft = 56;
-const double kMarginRight = 16;
-const double kMarginTop = 16;
-const double kMarginBottom = 48;
-
-std::string number(double value, int decimals = 2) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  std::string text = buffer;
-  // "-0.00" reads oddly and makes equal pictures differ.
-  if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
-  return text;
-}
-
-int largestCount(const std::vector<int>& counts) {
-  return counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
-}
-
-std::string percent(double fraction) {
-  return number(100 * fraction, 2) + "%";
-}
-
-// Per point, the index of its label in order of first appearance.
-std::vector<size_t> labelIndices(const std::vector<std::string>& labels,
-                                 std::vector<std::string>& distinct) {
-  std::map<std::string, size_t> seen;
-  std::vector<size_t> indices;
-  for (const std::string& label : labels) {
-    auto found = seen.find(label);
-    if (found == seen.end()) {
-      found = seen.emplace(label, distinct.size()).first;
-      distinct.push_back(label);
-    }
-    indices.push_back(found->second);
-  }
-  return indices;
-}
-
-std::string pointColour(const std::vector<size_t>& indices, size_t p) {
-  return indices.empty() ? kPalette[0] : kPalette[indices[p] % kPaletteSize];
-}
-
-std::string pointTitle(const PageData& page, size_t p) {
-  std::string title = "point " + std::to_string(p + 1);
-  if (!page.labels.empty()) title += ": " + escapeText(page.labels[p]);
-  return title;
-}
-
-void openSvg(std::string& out, double width, double height) {
-  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(width, 0) + "\" height=\"" +
-         number(height, 0) + "\" viewBox=\"0 0 " + number(width, 0) + " " + number(height, 0) +
-         "\">\n";
-}
-
-void axisLabels(std::string& out, const PlotFrame& frame, const std::string& xLabel,
-                const std::string& yLabel) {
-  const double xMid = frame.left + frame.width / 2;
-  const double yMid = frame.top + frame.height / 2;
-  out += "<text class=\"label\" x=\"" + number(xMid) + "\" y=\"" +
-         number(frame.top + frame.height + 38) + "\" text-anchor=\"middle\">" + escapeText(xLabel) +
-         "</text>\n";
-  if (!yLabel.empty()) {
-    out += "<text class=\"label\" x=\"" + number(frame.left - 40) + "\" y=\"" + number(yMid) +
-           "\" text-anchor=\"middle\" transform=\"rotate(-90 " + number(frame.left - 40) + " " +
-           number(yMid) + ")\">" + escapeText(yLabel) + "</text>\n";
-  }
-}
-
-void dataView(std::string& out, const PageData& page, const std::vector<size_t>& labelIndex) {
-  double xMin = 0, xMax = 0, yMin = 0, yMax = 0;  // the origin (the mean) is always shown
-  for (const std::vector<PlanePoint>* list : {&page.dataPoints, &page.dataNodes}) {
-    for (const PlanePoint& p : *list) {
-      xMin = std::min(xMin, p.x);
-      xMax = std::max(xMax, p.x);
-      yMin = std::min(yMin, p.y);
-      yMax = std::max(yMax, p.y);
-    }
-  }
-  const double plotWidth = kPanelWidth - kMarginLeft - kMarginRight;
-  const double plotHeight = plotWidth;
-  const PlotFrame frame =
-      equalScaleFrame(xMin, xMax, yMin, yMax, kMarginLeft, kMarginTop, plotWidth, plotHeight);
-  openSvg(out, kPanelWidth, kMarginTop + plotHeight + kMarginBottom);
-  out += "<rect class=\"frame\" x=\"" + number(frame.left) + "\" y=\"" + number(frame.top) +
-         "\" width=\"" + number(frame.width) + "\" height=\"" + number(frame.height) + "\"/>\n";
-  const double x0 = pixelX(frame, 0);
-  const double y0 = pixelY(frame, 0);
-  out += "<line class=\"axis\" x1=\"" + number(frame.left) + "\" y1=\"" + number(y0) + "\" x2=\"" +
-         number(frame.left + frame.width) + "\" y2=\"" + number(y0) + "\"/>\n";
-  out += "<line class=\"axis\" x1=\"" + number(x0) + "\" y1=\"" + number(frame.top) + "\" x2=\"" +
-         number(x0) + "\" y2=\"" + number(frame.top + frame.height) + "\"/>\n";
-  axisLabels(out, frame, "first principal component: " + percent(page.fraction1) + " of variance",
-             "second principal component: " + percent(page.fraction2) + " of variance");
-  for (const std::array<int, 2>& edge : page.edges) {
-    const PlanePoint& a = page.dataNodes[static_cast<size_t>(edge[0])];
-    const PlanePoint& b = page.dataNodes[static_cast<size_t>(edge[1])];
-    out += "<line class=\"edge\" x1=\"" + number(pixelX(frame, a.x)) + "\" y1=\"" +
-           number(pixelY(frame, a.y)) + "\" x2=\"" + number(pixelX(frame, b.x)) + "\" y2=\"" +
-           number(pixelY(frame, b.y)) + "\"/>\n";
-  }
-  for (size_t j = 0; j < page.dataNodes.size(); ++j) {
-    out += "<circle class=\"node\" cx=\"" + number(pixelX(frame, page.dataNodes[j].x)) +
-           "\" cy=\"" + number(pixelY(frame, page.dataNodes[j].y)) + "\" r=\"2\"><title>node " +
-           std::to_string(j) + ": " + std::to_string(page.nodeCounts[j]) +
-           " points</title></circle>\n";
-  }
-  for (size_t p = 0; p < page.dataPoints.size(); ++p) {
-    out += "<circle class=\"point\" cx=\"" + number(pixelX(frame, page.dataPoints[p].x)) +
-           "\" cy=\"" + number(pixelY(frame, page.dataPoints[p].y)) + "\" r=\"3\" fill=\"" +
-           pointColour(labelIndex, p) + "\"><title>" + pointTitle(page, p) + "</title></circle>\n";
-  }
-  out += "</svg>\n";
-}
-
-void mapView(std::string& out, const PageData& page, const std::vector<size_t>& labelIndex) {
-  const MapLayout& map = page.map;
-  const double plotWidth = kPanelWidth - kMarginLeft - kMarginRight;
-  double plotHeight = plotWidth;  // a rectangle's square
-  if (page.shape.kind == GridKind::sphere) plotHeight = plotWidth / 2;
-  if (map.strip) plotHeight = 120;
-  const PlotFrame frame{kMarginLeft, kMarginTop, plotWidth, plotHeight,
-                        map.xMin,    map.xMax,   map.yMin,  map.yMax};
-  openSvg(out, kPanelWidth, kMarginTop + plotHeight + kMarginBottom);
-  const int maxCount = largestCount(page.nodeCounts);
-  for (size_t j = 0; j < map.cells.size(); ++j) {
-    const MapCell& cell = map.cells[j];
-    const double left = pixelX(frame, cell.x0);
-    const double top = pixelY(frame, cell.y1);
-    out += "<rect class=\"cell\" x=\"" + number(left) + "\" y=\"" + number(top) + "\" width=\"" +
-           number(pixelX(frame, cell.x1) - left) + "\" height=\"" +
-           number(pixelY(frame, cell.y0) - top) + "\" fill=\"" +
-           cellColour(page.nodeCounts[j], maxCount) + "\"><title>node " + std::to_string(j) + ": " +
-           std::to_string(page.nodeCounts[j]) + " points</title></rect>\n";
-  }
-  out += "<rect class=\"frame\" x=\"" + number(frame.left) + "\" y=\"" + number(frame.top) +
-         "\" width=\"" + number(frame.width) + "\" height=\"" + number(frame.height) + "\"/>\n";
-  for (double tick : map.xTicks) {
-    out += "<text class=\"tick\" x=\"" + number(pixelX(frame, tick)) + "\" y=\"" +
-           number(frame.top + frame.height + 16) + "\" text-anchor=\"middle\">" + number(tick, 0) +
-           "</text>\n";
-  }
-  for (double tick : map.yTicks) {
-    out += "<text class=\"tick\" x=\"" + number(frame.left - 6) + "\" y=\"" +
-           number(pixelY(frame, tick) + 4) + "\" text-anchor=\"end\">" + number(tick, 0) +
-           "</text>\n";
-  }
-  axisLabels(out, frame, map.xLabel, map.yLabel);
-  for (size_t j = 0; j < map.nodes.size(); ++j) {
-    out += "<circle class=\"map-node\" cx=\"" + number(pixelX(frame, map.nodes[j].x)) + "\" cy=\"" +
-           number(pixelY(frame, map.nodes[j].y)) + "\" r=\"1.5\"/>\n";
-  }
-  for (size_t p = 0; p < map.points.size(); ++p) {
-    out += "<circle class=\"map-point\" cx=\"" + number(pixelX(frame, map.points[p].x)) +
-           "\" cy=\"" + number(pixelY(frame, map.points[p].y)) + "\" r=\"3\" fill=\"" +
-           pointColour(labelIndex, p) + "\"><title>" + pointTitle(page, p) + "</title></circle>\n";
-  }
-  out += "</svg>\n";
-}
-
-const char* const kStyle =
-    "body{font-family:sans-serif;margin:16px;color:#222;background:#fff}\n"
-    "h1{font-size:20px;margin:0 0 8px}\n"
-    "table.figures{border-collapse:collapse;margin-bottom:12px}\n"
-    "table.figures th{text-align:left;padding:2px 12px 2px 0;font-weight:normal;color:#555}\n"
-    "table.figures td{padding:2px 0}\n"
-    ".views{display:flex;flex-wrap:wrap;gap:16px}\n"
-    "figure{margin:0}\n"
-    "figcaption{font-size:14px;margin-bottom:4px;max-width:560px}\n"
-    ".legend{font-size:13px;margin:8px 0}\n"
-    ".swatch{display:inline-block;width:10px;height:10px;margin:0 4px 0 12px}\n"
-    "svg text{font-size:12px;fill:#333}\n"
-    "svg .frame{fill:none;stroke:#999;stroke-width:1}\n"
-    "svg .axis{stroke:#bbb;stroke-width:1;stroke-dasharray:4 3}\n"
-    "svg .point,svg .map-point{fill-opacity:0.75;stroke:#fff;stroke-width:0.5}\n"
-    "svg .edge{stroke:#333;stroke-width:0.8;stroke-opacity:0.7}\n"
-    "svg .node,svg .map-node{fill:#111}\n"
-    "svg .cell{stroke:#ddd;stroke-width:0.5}\n";
 
 std::string fraction(const std::optional<double>& value) {
   return value ? number(*value, 4) : std::string("undefined (the points do not vary)");
@@ -222,21 +38,141 @@ void header(std::string& out, const PageData& page) {
   out += "<tr><th>Nodes, edges, ribs, triangles</th><td>" + std::to_string(page.nodeCount) + ", " +
          std::to_string(page.edgeCount) + ", " + std::to_string(page.ribCount) + ", " +
          std::to_string(page.triangleCount) + "</td></tr>\n";
-  out += "<tr><th>Points</th><td>" + std::to_string(page.dataPoints.size()) + "</td></tr>\n";
+  out += "<tr><th>Points</th><td>" + std::to_string(page.pointScores.size()) + "</td></tr>\n";
   out += "<tr><th>Fraction of variance unexplained</th><td>" + fraction(page.unexplainedByNodes) +
          " by the nearest nodes; " + fraction(page.unexplainedByPlane) +
          " by the plane of the first two principal components</td></tr>\n";
+  if (!page.history.empty()) {
+    out += "<tr><th>Final training error</th><td>" +
+           escapeText(scaleLabel(page.history.back().error)) + " after " +
+           std::to_string(page.history.size()) + " iterations</td></tr>\n";
+  }
   out += "</table>\n";
 }
 
-void legend(std::string& out, const std::vector<std::string>& distinct) {
-  if (distinct.empty()) return;
-  out += "<p class=\"legend\">Labels:";
-  for (size_t i = 0; i < distinct.size(); ++i) {
-    out += "<span class=\"swatch\" style=\"background:" + std::string(kPalette[i % kPaletteSize]) +
-           "\"></span>" + escapeText(distinct[i]);
+void legend(std::string& out, const PageData& page, const PointStyle& style) {
+  if (style.numeric) {
+    out += "<div class=\"legend\">";
+    openSvg(out, 340, 44);
+    colourBar(
+        out, 8, 16, 300, style.scale, false,
+        "points coloured by " + (page.colourName.empty() ? std::string("value") : page.colourName));
+    out += "</svg></div>\n";
+    return;
   }
-  out += "</p>\n";
+  if (style.distinct.empty()) return;
+  out += "<p class=\"legend\">" + escapeText(page.colourName.empty() ? "Labels" : page.colourName) +
+         ":";
+  for (size_t i = 0; i < style.distinct.size(); ++i) {
+    out += "<span class=\"entry\" data-class=\"" + std::to_string(i) +
+           "\"><span class=\"swatch\" style=\"background:" + std::string(categoryColour(i)) +
+           "\"></span>" + escapeText(style.distinct[i]) + "</span>";
+  }
+  out += " <span class=\"scripted note\">(click an entry to hide or show its points)</span></p>\n";
+}
+
+void sampleNote(std::string& out, const PageData& page, const PointStyle& style) {
+  if (style.step <= 1) return;
+  const size_t n = page.pointScores.size();
+  const size_t drawn = (n + style.step - 1) / style.step;
+  out += "<p class=\"note unscripted\">The pictures of points hold an even sample: " +
+         std::to_string(drawn) + " of the " + std::to_string(n) + " points (every " +
+         std::to_string(style.step) + "th). With scripts on, the page draws all of them.</p>\n";
+  out += "<p class=\"note scripted\">All " + std::to_string(n) +
+         " points are drawn on canvases over the pictures.</p>\n";
+}
+
+const char* const kPairs[3][2] = {{"1", "2"}, {"1", "3"}, {"2", "3"}};
+
+std::vector<PlotFrame> dataViews(std::string& out, const PageData& page, const PointStyle& style) {
+  const int pairCount = page.thirdComponent ? 3 : 1;
+  out += "<h2>Data</h2>\n";
+  if (pairCount > 1) {
+    out += "<div class=\"scripted\">Principal components: ";
+    for (int i = 0; i < pairCount; ++i) {
+      out += "<button type=\"button\" data-pair=\"" + std::string(kPairs[i][0]) + kPairs[i][1] +
+             "\">" + kPairs[i][0] + " and " + kPairs[i][1] + "</button>";
+    }
+    out += "</div>\n";
+  }
+  out += "<div class=\"views\">\n";
+  const int pairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+  std::vector<PlotFrame> frames;
+  for (int i = 0; i < pairCount; ++i) {
+    out += "<figure id=\"figure-data-" + std::string(kPairs[i][0]) + kPairs[i][1] +
+           "\">\n<figcaption>Data: every point and the map's nodes and edges on the plane of "
+           "principal components " +
+           kPairs[i][0] + " and " + kPairs[i][1] + ".</figcaption>\n";
+    frames.push_back(dataView(out, page, style, pairs[i][0], pairs[i][1]));
+    out += "</figure>\n";
+  }
+  out += "</div>\n";
+  return frames;
+}
+
+PlotFrame mapViews(std::string& out, const PageData& page, const PointStyle& style) {
+  out += "<h2>Map</h2>\n<div class=\"views\">\n<figure id=\"figure-map\">\n";
+  out += "<figcaption>Map: the grid in its own coordinates. " + escapeText(page.map.placement) +
+         " A cell is shaded by how many points have its node as their nearest.</figcaption>\n";
+  out +=
+      "<div class=\"scripted\">Colour the map by: <button type=\"button\" data-var=\"-1\" "
+      "class=\"chosen\">hit counts</button>";
+  for (size_t i = 0; i < page.columns.size(); ++i) {
+    out += "<button type=\"button\" data-var=\"" + std::to_string(i) + "\">" +
+           escapeText(page.columns[i]) + "</button>";
+  }
+  out += "</div>\n";
+  const PlotFrame frame = mapView(out, page, style);
+  out +=
+      "</figure>\n<figure id=\"figure-umatrix\">\n<figcaption>U-matrix: each node's mean "
+      "distance to its grid neighbours in the data space the map was fitted in. High values "
+      "mark borders between clusters.</figcaption>\n";
+  valueMapView(out, page, page.uMatrix, "view-umatrix", "mean distance to grid neighbours", false);
+  out +=
+      "</figure>\n<figure id=\"figure-quality\">\n<figcaption>Quality: the mean squared "
+      "distance of each node's points to the node (grey: a node without points)."
+      "</figcaption>\n";
+  valueMapView(out, page, page.quality, "view-quality",
+               "mean squared distance of the node's points", false);
+  out += "</figure>\n</div>\n";
+  return frame;
+}
+
+void componentPlanes(std::string& out, const PageData& page) {
+  if (page.columns.empty()) return;
+  out +=
+      "<h2>Component planes</h2>\n<p class=\"note\">One small map per variable: each node "
+      "coloured by its value, in " +
+      escapeText(page.valueUnits) +
+      ". <span class=\"scripted\">Click a name to colour the map above by it.</span></p>\n";
+  out += "<div class=\"planes\">\n";
+  for (size_t i = 0; i < page.columns.size(); ++i) {
+    out += "<figure class=\"plane\">\n<figcaption data-var=\"" + std::to_string(i) + "\">" +
+           escapeText(page.columns[i]) + "</figcaption>\n";
+    std::vector<std::optional<double>> values(page.nodeValues[i].begin(), page.nodeValues[i].end());
+    valueMapView(out, page, values, "view-plane-" + std::to_string(i + 1), "", true);
+    out += "</figure>\n";
+  }
+  out += "</div>\n";
+}
+
+void trainingSection(std::string& out, const PageData& page) {
+  out += "<h2>Training</h2>\n";
+  if (page.history.empty()) {
+    out +=
+        "<p class=\"note\">No training history: the model file (manifit -model, shown with "
+        "manifit-view -model) carries it.</p>\n";
+    return;
+  }
+  bool test = false;
+  for (const HistoryEntry& entry : page.history) test = test || entry.testError.has_value();
+  out +=
+      "<figure id=\"figure-curve\">\n<figcaption>Training curve: the error of every iteration "
+      "(blue)" +
+      std::string(test ? " and the test error (orange)" : "") +
+      "; dashed lines mark where a stage of the schedule begins.</figcaption>\n";
+  trainingCurve(out, page);
+  out += "</figure>\n";
 }
 
 }  // namespace
@@ -278,32 +214,23 @@ std::string cellColour(int count, int maxCount) {
 }
 
 std::string renderPage(const PageData& page) {
-  std::vector<std::string> distinct;
-  const std::vector<size_t> labelIndex = labelIndices(page.labels, distinct);
+  const PointStyle style = pointStyle(page);
   std::string out;
   out += "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n";
   out += "<meta charset=\"utf-8\"/>\n<title>" + escapeText(page.mapName) + "</title>\n";
-  out += "<style>\n" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
+  out += "<style>\n" + std::string(pageStyle()) + "</style>\n</head>\n<body>\n";
   header(out, page);
-  legend(out, distinct);
   out +=
-      "<div class=\"views\">\n<figure>\n<figcaption>Data: every point and the map's nodes "
-      "and edges on the plane of the first two principal components.</figcaption>\n";
-  dataView(out, page, labelIndex);
-  out += "</figure>\n<figure>\n";
-  if (page.map.drawn) {
-    const int maxCount = largestCount(page.nodeCounts);
-    out += "<figcaption>Map: the grid in its own coordinates. " + escapeText(page.map.placement) +
-           " A cell is shaded by how many points have its node as their nearest (white: none, "
-           "darkest: " +
-           std::to_string(maxCount) + ").</figcaption>\n";
-    mapView(out, page, labelIndex);
-  } else {
-    out +=
-        "<figcaption>Map: a graph has no regular layout of its own, so no map view is "
-        "drawn.</figcaption>\n";
-  }
-  out += "</figure>\n</div>\n</body>\n</html>\n";
+      "<div id=\"info\" class=\"info scripted\">Hover a node or a point for its figures.</div>\n";
+  legend(out, page, style);
+  sampleNote(out, page, style);
+  const std::vector<PlotFrame> dataFrames = dataViews(out, page, style);
+  const PlotFrame map = mapViews(out, page, style);
+  componentPlanes(out, page);
+  trainingSection(out, page);
+  out += "<script>//<![CDATA[\n" + pagePayload(page, style, dataFrames, map) + pageScript() +
+         "//]]></script>\n";
+  out += "</body>\n</html>\n";
   return out;
 }
 

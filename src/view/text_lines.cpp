@@ -38,6 +38,8 @@ bool convertDouble(const std::string& token, double& value) {
   return end == begin + token.size() && errno != ERANGE;
 }
 
+}  // namespace
+
 // Reads the whole file in pieces, refusing it at the first NUL byte (text
 // holds none), so a device such as /dev/zero is refused at once.
 Status readWholeText(const std::string& path, std::string& text) {
@@ -58,8 +60,6 @@ Status readWholeText(const std::string& path, std::string& text) {
   if (std::ferror(in.get()) != 0) return Status::failure("Can not read " + path + "\n");
   return Status::success();
 }
-
-}  // namespace
 
 Status readTextFile(const std::string& path, TextFile& file) {
   std::string text;

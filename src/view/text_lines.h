@@ -21,6 +21,9 @@ struct TextFile {
   std::vector<TextLine> lines;  // every line, blank ones included
 };
 
+// The file's bytes; "Can not read <path>" when it cannot be read.
+Status readWholeText(const std::string& path, std::string& text);
+
 // Reads the whole file; a final line end does not start another line.
 Status readTextFile(const std::string& path, TextFile& file);
 

@@ -1,6 +1,7 @@
 #include "view/view_files.h"
 
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "view/text_lines.h"
@@ -229,27 +230,54 @@ Status readComponentSummary(const std::string& path, ComponentSummary& summary) 
   return Status::success();
 }
 
+// Read line by line without keeping the lines: a table can be large.
 Status readPointTable(const std::string& path, PointTable& table) {
-  TextFile file;
-  Status status = readTextFile(path, file);
+  std::string text;
+  Status status = readWholeText(path, text);
   if (!status.ok()) return status;
-  const std::vector<const TextLine*> lines = contentLines(file);
-  if (lines.empty()) return lineError(path, 0, "the file holds no points");
-
   PointTable read;
-  read.dimension = static_cast<int>(lines[0]->tokens.size());
-  read.rows.resize(lines.size());
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const TextLine& line = *lines[i];
-    if (line.tokens.size() != lines[0]->tokens.size()) {
-      return lineError(path, line.number,
-                       std::to_string(line.tokens.size()) + " values, but line " +
-                           std::to_string(lines[0]->number) + " has " +
-                           std::to_string(read.dimension));
+  int firstLine = 0;
+  int number = 0;
+  std::string token;
+  std::vector<std::pair<size_t, size_t>> tokens;  // begin and end of each token of the line
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    ++number;
+    size_t stop = end;
+    if (stop > start && text[stop - 1] == '\r') --stop;
+    tokens.clear();
+    for (size_t at = start; at < stop;) {
+      while (at < stop && (text[at] == ' ' || text[at] == '\t')) ++at;
+      size_t tokenEnd = at;
+      while (tokenEnd < stop && text[tokenEnd] != ' ' && text[tokenEnd] != '\t') ++tokenEnd;
+      if (tokenEnd > at) tokens.emplace_back(at, tokenEnd);
+      at = tokenEnd;
     }
-    status = parseNumbers(path, line, read.rows[i], true);
-    if (!status.ok()) return status;
+    start = end + 1;
+    if (tokens.empty()) continue;
+    if (firstLine == 0) {
+      firstLine = number;
+      read.dimension = static_cast<int>(tokens.size());
+    } else if (tokens.size() != static_cast<size_t>(read.dimension)) {
+      return lineError(path, number,
+                       std::to_string(tokens.size()) + " values, but line " +
+                           std::to_string(firstLine) + " has " + std::to_string(read.dimension));
+    }
+    std::vector<double> row(tokens.size());
+    for (size_t k = 0; k < tokens.size(); ++k) {
+      token.assign(text, tokens[k].first, tokens[k].second - tokens[k].first);
+      if (!parseNumber(token, row[k])) {
+        return lineError(path, number, "\"" + token + "\" is not a finite number");
+      }
+      if (std::fabs(row[k]) > std::numeric_limits<float>::max()) {
+        return lineError(path, number, "\"" + token + "\" is beyond the range of a 32-bit float");
+      }
+    }
+    read.rows.push_back(std::move(row));
   }
+  if (read.rows.empty()) return lineError(path, 0, "the file holds no points");
   table = std::move(read);
   return Status::success();
 }

@@ -18,6 +18,19 @@ std::vector<XmlElement> parsedPage(const std::string& path) {
   return elements;
 }
 
+// The elements of the page's SVG picture with this id.
+std::vector<XmlElement> pictureElements(const std::string& path, const std::string& id) {
+  const std::string page = readWholeFile(path);
+  const size_t begin = page.rfind("<svg", page.find("id=\"" + id + "\""));
+  const size_t end = page.find("</svg>", begin);
+  std::vector<XmlElement> elements;
+  std::string error;
+  EXPECT_NE(begin, std::string::npos) << id;
+  if (begin == std::string::npos || end == std::string::npos) return elements;
+  EXPECT_TRUE(parseXml(page.substr(begin, end + 6 - begin), elements, error)) << error;
+  return elements;
+}
+
 const std::string* attribute(const XmlElement& element, const std::string& name) {
   const auto found = element.attributes.find(name);
   return found == element.attributes.end() ? nullptr : &found->second;
@@ -26,12 +39,15 @@ const std::string* attribute(const XmlElement& element, const std::string& name)
 TEST(XmlCheckTest, TellsWellFormedFromBroken) {
   std::vector<XmlElement> elements;
   std::string error;
-  EXPECT_TRUE(parseXml("<!DOCTYPE html>\n<a x=\"1 &amp; &#215;\"><b class='c'/>t&lt;</a>\n",
-                       elements, error))
+  EXPECT_TRUE(
+      parseXml("<!DOCTYPE html>\n<a x=\"1 &amp; &#215;\"><b class='c'/>t&lt;"
+               "<![CDATA[x < y && z]]></a>\n",
+               elements, error))
       << error;
   EXPECT_EQ(countElements(elements, "b", "c"), 1);
-  for (const char* broken : {"<a><b></a></b>", "<a x=1/>", "<a>&nbsp;</a>", "<a>&</a>", "<a/><b/>",
-                             "<a>", "<a x='1' x='2'/>", "text<a/>", "<a>x < y</a>"}) {
+  for (const char* broken :
+       {"<a><b></a></b>", "<a x=1/>", "<a>&nbsp;</a>", "<a>&</a>", "<a/><b/>", "<a>",
+        "<a x='1' x='2'/>", "text<a/>", "<a>x < y</a>", "<a><![CDATA[x</a>", "<![CDATA[x]]><a/>"}) {
     EXPECT_FALSE(parseXml(broken, elements, error)) << broken;
   }
 }
@@ -59,19 +75,36 @@ TEST(RunViewTest, PageHoldsOneElementPerPointNodeEdgeAndCell) {
   const std::string folder = writeRectangleRun("elements");
   CapturedOutput capture;
   ASSERT_EQ(runViewWith(rectangleRunArguments(folder)), 0);
-  const std::vector<XmlElement> elements = parsedPage(folder + "/page.html");
-  EXPECT_EQ(countElements(elements, "circle", "point"), 8);
-  EXPECT_EQ(countElements(elements, "circle", "node"), 6);
-  EXPECT_EQ(countElements(elements, "line", "edge"), 7);
-  EXPECT_EQ(countElements(elements, "circle", "map-point"), 8);
-  EXPECT_EQ(countElements(elements, "circle", "map-node"), 6);
-  EXPECT_EQ(countElements(elements, "rect", "cell"), 6);
-  // Nothing is fetched: no script, no linked file, no url() in the style.
-  const std::string page = readWholeFile(folder + "/page.html");
+  const std::string path = folder + "/page.html";
+  const std::vector<XmlElement> elements = parsedPage(path);
+  // Three data views (components 1-2, 1-3, 2-3), each with every point, node and edge.
+  for (const char* id : {"view-data-12", "view-data-13", "view-data-23"}) {
+    const std::vector<XmlElement> view = pictureElements(path, id);
+    EXPECT_EQ(countElements(view, "circle", "point"), 8) << id;
+    EXPECT_EQ(countElements(view, "circle", "node"), 6) << id;
+    EXPECT_EQ(countElements(view, "line", "edge"), 7) << id;
+  }
+  const std::vector<XmlElement> map = pictureElements(path, "view-map");
+  EXPECT_EQ(countElements(map, "circle", "map-point"), 8);
+  EXPECT_EQ(countElements(map, "circle", "map-node"), 6);
+  EXPECT_EQ(countElements(map, "rect", "cell"), 6);
+  // One cell per node on the U-matrix, the quality map and each of the 3 component planes.
+  for (const char* id :
+       {"view-umatrix", "view-quality", "view-plane-1", "view-plane-2", "view-plane-3"}) {
+    EXPECT_EQ(countElements(pictureElements(path, id), "rect", "cell"), 6) << id;
+  }
+  EXPECT_EQ(countElements(elements, "rect", "cell"), 6 * 6);
+  // Nothing is fetched: the one script is inline, no linked file, no url() in the style.
+  const std::string page = readWholeFile(path);
+  int scripts = 0;
   for (const XmlElement& element : elements) {
-    EXPECT_NE(element.name, "script");
+    if (element.name == "script") ++scripts;
     EXPECT_EQ(attribute(element, "src"), nullptr);
     EXPECT_EQ(attribute(element, "href"), nullptr);
+  }
+  EXPECT_EQ(scripts, 1);
+  for (const char* fetching : {"fetch(", "XMLHttpRequest", "import(", "WebSocket", ".src"}) {
+    EXPECT_EQ(page.find(fetching), std::string::npos) << fetching;
   }
   EXPECT_EQ(page.find("url("), std::string::npos);
   EXPECT_EQ(page.find("@import"), std::string::npos);
@@ -86,7 +119,7 @@ TEST(RunViewTest, NodesOnTheFirstComponentSitOnTheDrawnAxis) {
   const std::string folder = writeRectangleRun("axis");
   CapturedOutput capture;
   ASSERT_EQ(runViewWith(rectangleRunArguments(folder)), 0);
-  const std::vector<XmlElement> elements = parsedPage(folder + "/page.html");
+  const std::vector<XmlElement> elements = pictureElements(folder + "/page.html", "view-data-12");
   // The horizontal axis is the first "axis" line; nodes 2 and 3 of the 3 × 2
   // rectangle lie on the first component, (±1, 0, 0).
   const XmlElement* axis = nullptr;
@@ -109,7 +142,9 @@ TEST(RunViewTest, CellsAddUpToThePointCount) {
   const std::string folder = writeRectangleRun("cells");
   CapturedOutput capture;
   ASSERT_EQ(runViewWith(rectangleRunArguments(folder)), 0);
-  const std::string page = readWholeFile(folder + "/page.html");
+  const std::string whole = readWholeFile(folder + "/page.html");
+  const size_t begin = whole.find("id=\"view-map\"");
+  const std::string page = whole.substr(begin, whole.find("</svg>", begin) - begin);
   int total = 0;
   for (size_t at = page.find("<rect class=\"cell\""); at != std::string::npos;
        at = page.find("<rect class=\"cell\"", at + 1)) {
@@ -197,13 +232,18 @@ TEST_F(RunViewDeathTest, FilesThatDisagreeAreNamed) {
               ::testing::ExitedWithCode(1), "map2: no \"# NODES\" block\n");
 }
 
-TEST_F(RunViewDeathTest, AGraphIsDrawnWithoutAMapView) {
+TEST_F(RunViewDeathTest, AGraphIsDrawnAsDiscsJoinedByItsEdges) {
   CapturedOutput capture;
   ASSERT_EQ(runViewWith(withOption("-type", "elgraph")), 0);
-  const std::vector<XmlElement> elements = parsedPage(folder + "/page.html");
-  EXPECT_EQ(countElements(elements, "line", "edge"), 7);
-  EXPECT_EQ(countElements(elements, "circle", "map-point"), 0);
-  EXPECT_NE(readWholeFile(folder + "/page.html").find("no map view is drawn"), std::string::npos);
+  const std::string path = folder + "/page.html";
+  parsedPage(path);
+  EXPECT_EQ(countElements(pictureElements(path, "view-data-12"), "line", "edge"), 7);
+  const std::vector<XmlElement> map = pictureElements(path, "view-map");
+  EXPECT_EQ(countElements(map, "circle", "map-point"), 8);
+  EXPECT_EQ(countElements(map, "circle", "cell"), 6);
+  EXPECT_EQ(countElements(map, "line", "link"), 7);
+  EXPECT_EQ(countElements(pictureElements(path, "view-umatrix"), "circle", "cell"), 6);
+  EXPECT_NE(readWholeFile(path).find("beside its nearest node"), std::string::npos);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numeric>
 
 #include "common/random.h"
@@ -114,7 +115,8 @@ TEST(ViewGeometryTest, UnexplainedVarianceOfNodesAndPlane) {
 TEST(ViewGeometryTest, RectangleMapPlacesCellsNodesAndProjections) {
   const GridShape shape{GridKind::rectangle, 3, 2};  // 3 nodes per row, 2 rows
   const std::vector<Projection> projections = {{0.25, -0.5, 0}, {1, 1, 0}};
-  const MapLayout layout = layoutMap(shape, {5, 1}, &projections);
+  const ManifoldFile grid = nodesAt(std::vector<std::vector<double>>(6, {0.0, 0.0}));
+  const MapLayout layout = layoutMap(shape, grid, {5, 1}, &projections);
   ASSERT_TRUE(layout.drawn);
   ASSERT_EQ(layout.nodes.size(), 6u);
   // node(i, j) = 3i + j at (2i/(B − 1) − 1, 2j/(A − 1) − 1).
@@ -128,7 +130,7 @@ TEST(ViewGeometryTest, RectangleMapPlacesCellsNodesAndProjections) {
   EXPECT_DOUBLE_EQ(layout.points[0].x, 0.25);
   EXPECT_DOUBLE_EQ(layout.points[0].y, -0.5);
 
-  const MapLayout atNodes = layoutMap(shape, {5, 1}, nullptr);
+  const MapLayout atNodes = layoutMap(shape, grid, {5, 1}, nullptr);
   EXPECT_DOUBLE_EQ(atNodes.points[0].x, 1);
   EXPECT_DOUBLE_EQ(atNodes.points[0].y, 1);
   EXPECT_DOUBLE_EQ(atNodes.points[1].x, -1);
@@ -139,7 +141,8 @@ TEST(ViewGeometryTest, SphereMapIsALongitudeLatitudeSheet) {
   const GridShape shape{GridKind::sphere, 4, 3};  // 4 meridians, 3 rings, 2 poles
   const std::vector<Projection> projections = {
       {0, 1, 0}, {0, 0, -0.5}, {-0.5, -0.001, 0.5}, {0.5, -0.01, 0}};
-  const MapLayout layout = layoutMap(shape, {0, 0, 0, 0}, &projections);
+  const ManifoldFile grid = nodesAt(std::vector<std::vector<double>>(14, {0.0, 0.0, 0.0}));
+  const MapLayout layout = layoutMap(shape, grid, {0, 0, 0, 0}, &projections);
   ASSERT_EQ(layout.nodes.size(), 14u);
   EXPECT_DOUBLE_EQ(layout.nodes[1 * 3 + 0].x, 90);  // meridian 1
   EXPECT_DOUBLE_EQ(layout.nodes[1 * 3 + 0].y, 45);  // first ring
@@ -160,29 +163,81 @@ TEST(ViewGeometryTest, SphereMapIsALongitudeLatitudeSheet) {
   }
 }
 
-TEST(ViewGeometryTest, LineAndCircleMapsAreStrips) {
-  // Circle of 4: node k at angle 90k degrees; the file interpolates cos and sin.
+TEST(ViewGeometryTest, LineAndCircleMapsAreStripsAlongTheirLength) {
+  // Circle of 4 nodes on the unit square's corners: every edge has length 1.
+  const ManifoldFile square = nodesAt({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+  // Node k at angle 90k degrees; the file interpolates cos and sin.
   const std::vector<Projection> onCircle = {{0, -1, 0}, {0.5, 0.5, 0}, {0.9, -0.1, 0}};
-  const MapLayout circle = layoutMap({GridKind::circle, 4, 0}, {0, 0, 0}, &onCircle);
+  const MapLayout circle = layoutMap({GridKind::circle, 4, 0}, square, {0, 0, 0}, &onCircle);
   EXPECT_TRUE(circle.strip);
   EXPECT_NEAR(circle.points[0].x, 3, 1e-12);    // node 3
   EXPECT_NEAR(circle.points[1].x, 0.5, 1e-12);  // half way from node 0 to node 1
-  EXPECT_LT(circle.points[2].x, 0);             // just before node 0, not near node 4
+  EXPECT_LT(circle.points[2].x, 0);             // just before node 0, over the closing edge
   EXPECT_GT(circle.points[2].x, -0.5);
-  // Line of 4: node k at 2k/4 − 1.
-  const std::vector<Projection> onLine = {{-1, 0, 0}, {-0.25, 0, 0}, {0.5, 0, 0}};
-  const MapLayout line = layoutMap({GridKind::line, 4, 0}, {0, 0, 0}, &onLine);
+  EXPECT_DOUBLE_EQ(circle.xMin, -0.5);
+  EXPECT_DOUBLE_EQ(circle.xMax, 3.5);
+
+  // Line of 4 with edges of lengths 1, 3 and 0.5: node k has the internal
+  // coordinate 2k/4 − 1 and sits at its length from node 0.
+  const ManifoldFile uneven = nodesAt({{0, 0}, {1, 0}, {1, 3}, {1, 3.5}});
+  const std::vector<Projection> onLine = {{-1, 0, 0}, {-0.25, 0, 0}, {0.5, 0, 0}, {0.25, 0, 0}};
+  const MapLayout line = layoutMap({GridKind::line, 4, 0}, uneven, {0, 0, 0, 0}, &onLine);
   EXPECT_DOUBLE_EQ(line.points[0].x, 0);
-  EXPECT_DOUBLE_EQ(line.points[1].x, 1.5);
-  EXPECT_DOUBLE_EQ(line.points[2].x, 3);
-  const MapLayout atNodes = layoutMap({GridKind::line, 4, 0}, {3, 1, 2}, nullptr);
-  EXPECT_DOUBLE_EQ(atNodes.points[0].x, 3);
+  EXPECT_DOUBLE_EQ(line.points[1].x, 2.5);  // half way along the long middle edge
+  EXPECT_DOUBLE_EQ(line.points[2].x, 4.5);  // the last node
+  EXPECT_DOUBLE_EQ(line.points[3].x, 4.25);
+  EXPECT_DOUBLE_EQ(line.nodes[2].x, 4);
+  // Cells reach half way to each neighbour; the ends mirror their only one.
+  EXPECT_DOUBLE_EQ(line.cells[1].x0, 0.5);
+  EXPECT_DOUBLE_EQ(line.cells[1].x1, 2.5);
+  EXPECT_DOUBLE_EQ(line.cells[0].x0, -0.5);
+  EXPECT_DOUBLE_EQ(line.cells[3].x1, 4.75);
+  const MapLayout atNodes = layoutMap({GridKind::line, 4, 0}, uneven, {3, 1, 2}, nullptr);
+  EXPECT_DOUBLE_EQ(atNodes.points[0].x, 4.5);
   EXPECT_DOUBLE_EQ(atNodes.points[1].x, 1);
   for (size_t p = 0; p < 1000; ++p) {
     EXPECT_GT(stripSpread(p), 0.1);
     EXPECT_LT(stripSpread(p), 0.9);
   }
-  EXPECT_FALSE(layoutMap({GridKind::graph, 4, 0}, {0, 0, 0}, nullptr).drawn);
+  // Nodes in one place: the node numbers count instead, never a NaN.
+  const ManifoldFile still = nodesAt({{1, 1}, {1, 1}, {1, 1}});
+  const MapLayout flat = layoutMap({GridKind::line, 3, 0}, still, {0, 1, 2}, nullptr);
+  EXPECT_DOUBLE_EQ(flat.nodes[2].x, 2);
+  const MapLayout ring = layoutMap({GridKind::circle, 3, 0}, still, {0, 1, 2}, nullptr);
+  EXPECT_DOUBLE_EQ(ring.xMax, 2.5);
+}
+
+TEST(ViewGeometryTest, AGrownChainIsLaidOutByItsLengthNotItsNumbers) {
+  // A line grown by inserting nodes 3 and 4: the chain runs 0-3-1-4-2.
+  ManifoldFile grown = nodesAt({{0, 0}, {2, 0}, {4, 0}, {1, 0}, {3, 0}});
+  grown.edges = {{0, 3}, {3, 1}, {1, 4}, {4, 2}};
+  const MapLayout layout = layoutMap({GridKind::graph, 5, 0}, grown, {4, 2}, nullptr);
+  ASSERT_TRUE(layout.strip);
+  EXPECT_FALSE(layout.discs);
+  for (int k = 0; k < 5; ++k)
+    EXPECT_DOUBLE_EQ(layout.nodes[static_cast<size_t>(k)].x, grown.nodes[static_cast<size_t>(k)][0])
+        << k;
+  EXPECT_DOUBLE_EQ(layout.points[0].x, 3);
+  EXPECT_DOUBLE_EQ(layout.points[1].x, 4);
+}
+
+TEST(ViewGeometryTest, AnyOtherGraphIsDrawnAsDiscsWithPointsBesideTheirNode) {
+  // A star: node 0 joined to four others; not a chain.
+  ManifoldFile star = nodesAt({{0, 0}, {1, 0}, {0, 1}, {-1, 0}, {0, -1}});
+  star.edges = {{0, 1}, {0, 2}, {0, 3}, {0, 4}};
+  const MapLayout layout = layoutMap({GridKind::graph, 5, 0}, star, {1, 1, 0}, nullptr);
+  ASSERT_TRUE(layout.drawn);
+  EXPECT_TRUE(layout.discs);
+  EXPECT_TRUE(layout.cells.empty());
+  EXPECT_EQ(layout.links, star.edges);
+  ASSERT_EQ(layout.points.size(), 3u);
+  for (size_t p = 0; p < 3; ++p) {
+    const PlanePoint& node = layout.nodes[p < 2 ? 1 : 0];
+    const double d = std::hypot(layout.points[p].x - node.x, layout.points[p].y - node.y);
+    EXPECT_GT(d, layout.nodeRadius);
+    EXPECT_LT(d, 2.5 * layout.nodeRadius);
+  }
+  EXPECT_NE(layout.points[0].x, layout.points[1].x);  // two points of one node do not overlap
 }
 
 }  // namespace

@@ -129,6 +129,10 @@ bool parseDocument(Cursor& c, std::vector<XmlElement>& elements) {
       const size_t end = c.text.find("-->", c.at);
       if (end == std::string::npos) return c.fail("unterminated comment");
       c.at = end + 3;
+    } else if (!open.empty() && c.startsWith("<![CDATA[")) {
+      const size_t end = c.text.find("]]>", c.at);
+      if (end == std::string::npos) return c.fail("unterminated CDATA section");
+      c.at = end + 3;
     } else if (c.text[c.at] == '<') {
       if (open.empty()) rootSeen = true;
       if (!readTag(c, open, elements)) return false;

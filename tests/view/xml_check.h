@@ -1,6 +1,6 @@
 // A strict reader of the page's markup: checks that it is well-formed XML
 // (one root, matched tags, quoted attributes, known character references, an
-// optional doctype) and lists its elements, for the tests to count.
+// optional doctype, CDATA sections inside elements) and lists its elements, for the tests to count.
 #pragma once
 
 #include <map>
