@@ -1,5 +1,7 @@
 // The summary file and the score file of the principal components.
+#include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "common/atomic_output_file.h"
 #include "common/output.h"
@@ -18,10 +20,44 @@ bool commitOrReport(AtomicOutputFile& file, const std::string& path) {
   return false;
 }
 
+// score_c = sum_l (x_l - mean_l) component_c,l, accumulated in a float.
+float scoreOf(const float* x, const std::vector<double>& mean, const std::vector<double>& component,
+              size_t n) {
+  float score = 0.0f;
+  for (size_t l = 0; l < n; ++l)
+    score = static_cast<float>(score + (x[l] - mean[l]) * component[l]);
+  return score;
+}
+
+bool allFinite(const std::vector<double>& values) {
+  for (double x : values) {
+    if (!std::isfinite(x)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-bool PrincipalComponents::writeSummary(const std::string& path) const {
-  AtomicOutputFile file(path);
+bool PrincipalComponents::resultsFinite() const {
+  if (!allFinite(mean) || !allFinite(variances)) return false;
+  for (const std::vector<double>& component : components) {
+    if (!allFinite(component)) return false;
+  }
+  return true;
+}
+
+int PrincipalComponents::firstNonFiniteScore() const {
+  const size_t n = static_cast<size_t>(table->dimension);
+  for (int j = 0; j < table->pointCount; ++j) {
+    for (const std::vector<double>& component : components) {
+      if (!std::isfinite(scoreOf(table->row(j), mean, component, n))) return j;
+    }
+  }
+  return -1;
+}
+
+bool PrincipalComponents::writeSummary(const std::string& path, StagedOutputs* staging) const {
+  AtomicOutputFile file(path, staging);
   if (!file.isOpen()) {
     print("Can not use %s !!!\n", path.c_str());
     return false;
@@ -43,9 +79,8 @@ bool PrincipalComponents::writeSummary(const std::string& path) const {
   return commitOrReport(file, path);
 }
 
-// score_c = sum_l (x_l - mean_l) component_c,l, accumulated in a float.
-bool PrincipalComponents::writeScores(const std::string& path) const {
-  AtomicOutputFile file(path);
+bool PrincipalComponents::writeScores(const std::string& path, StagedOutputs* staging) const {
+  AtomicOutputFile file(path, staging);
   if (!file.isOpen()) {
     print("Can not open file for writing %s", path.c_str());
     return false;
@@ -55,10 +90,7 @@ bool PrincipalComponents::writeScores(const std::string& path) const {
   for (int j = 0; j < table->pointCount; ++j) {
     const float* x = table->row(j);
     for (const std::vector<double>& component : components) {
-      float score = 0.0f;
-      for (size_t l = 0; l < n; ++l)
-        score = static_cast<float>(score + (x[l] - mean[l]) * component[l]);
-      std::fprintf(out, "%10.10f\t", static_cast<double>(score));
+      std::fprintf(out, "%10.10f\t", static_cast<double>(scoreOf(x, mean, component, n)));
     }
     std::fprintf(out, "\n");
   }

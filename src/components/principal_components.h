@@ -7,6 +7,8 @@
 
 namespace manifit {
 
+class StagedOutputs;
+
 struct DataTable;
 
 struct PrincipalComponents {
@@ -23,8 +25,13 @@ struct PrincipalComponents {
   void computeComponents(int k);
   void toVarianceFractions();
   // Each returns false (after printing its message) when the file cannot be opened.
-  bool writeSummary(const std::string& path) const;
-  bool writeScores(const std::string& path) const;
+  // With a staging set the complete file waits there to be put in place.
+  bool writeSummary(const std::string& path, StagedOutputs* staging = nullptr) const;
+  bool writeScores(const std::string& path, StagedOutputs* staging = nullptr) const;
+  // Whether the mean, the components and the variances are all finite.
+  bool resultsFinite() const;
+  // The first point (from 0) with a score that is not a finite number, or -1.
+  int firstNonFiniteScore() const;
 };
 
 }  // namespace manifit

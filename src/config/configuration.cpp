@@ -7,6 +7,7 @@
 #include <limits>
 #include <vector>
 
+#include "common/input_file.h"
 #include "common/output.h"
 #include "grid/grid_types.h"
 #include "training/training_stage.h"
@@ -15,8 +16,9 @@ namespace manifit {
 
 namespace {
 
-// Lines are read in pieces of at most this many characters, each treated as a line.
-constexpr int kLineBuffer = 900;
+// The longest line the reader takes (its line buffer holds 900 characters
+// with the terminating zero); a longer one is refused, never split.
+constexpr size_t kMaxLine = 899;
 constexpr size_t kMaxAlgtype = 99;
 
 struct SectionValues {
@@ -28,30 +30,32 @@ struct SectionValues {
   std::vector<TrainingStage> stages;
 };
 
-class FileCloser {
- public:
-  explicit FileCloser(FILE* file) : file_(file) {}
-  ~FileCloser() {
-    if (file_ != nullptr) std::fclose(file_);
-  }
-  FileCloser(const FileCloser&) = delete;
-  FileCloser& operator=(const FileCloser&) = delete;
+// Why readLine found no line.
+enum class LineEnd { line, endOfFile, tooLong, nulByte };
 
- private:
-  FILE* file_;
-};
-
-// Reads one piece of a line; drops a carriage return that ends the line.
-bool readPiece(FILE* file, char* buffer) {
-  if (std::fgets(buffer, kLineBuffer, file) == nullptr) return false;
-  size_t length = std::strlen(buffer);
-  const bool newline = length > 0 && buffer[length - 1] == '\n';
-  const size_t last = newline ? length - 1 : length;
-  if (last > 0 && buffer[last - 1] == '\r') {
-    buffer[last - 1] = newline ? '\n' : '\0';
-    if (newline) buffer[last] = '\0';
+// Reads one line without its line end ("\n" or "\r\n"), reading no further
+// than kMaxLine + 1 characters into it.
+LineEnd readLine(std::FILE* file, std::string& line) {
+  line.clear();
+  int c = 0;
+  bool any = false;
+  while ((c = std::getc(file)) != EOF) {
+    any = true;
+    if (c == '\n') break;
+    if (c == '\0') return LineEnd::nulByte;
+    if (line.size() >= kMaxLine) {
+      // A carriage return that ends the line does not count toward its length.
+      if (c == '\r' && line.size() == kMaxLine) {
+        line.push_back('\r');
+        continue;
+      }
+      return LineEnd::tooLong;
+    }
+    line.push_back(static_cast<char>(c));
   }
-  return true;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (line.size() > kMaxLine) return LineEnd::tooLong;
+  return any ? LineEnd::line : LineEnd::endOfFile;
 }
 
 // The first two tokens of a line; separators are blank, '=', tab and newline.
@@ -76,8 +80,16 @@ int toInt(const std::string& text) {
   return static_cast<int>(value);
 }
 
-float toReal(const std::string& text) {
-  return static_cast<float>(std::atof(text.c_str()));
+// A real as atof reads it, stored as a 32-bit float; refused unless it is a
+// finite number within the float range.
+Status toReal(const std::string& key, const std::string& text, float& value) {
+  const double read = std::atof(text.c_str());
+  if (!std::isfinite(read) || std::fabs(read) > std::numeric_limits<float>::max()) {
+    return Status::failure("the value \"" + text.substr(0, 32) + "\" of " + key +
+                           " is not a finite number within the range of a 32-bit float.\n");
+  }
+  value = static_cast<float>(read);
+  return Status::success();
 }
 
 // A grid size: atof, then truncation toward zero. Values beyond the int range
@@ -113,11 +125,11 @@ Status applyKey(const std::string& key, const std::string& value, ElasticMap& ma
   } else if (key == "grid.minclust") {
     section.minclust = toInt(value);
   } else if (key == "init.stretch1") {
-    map.initStretch[0] = toReal(value);
+    return toReal(key, value, map.initStretch[0]);
   } else if (key == "init.stretch2") {
-    map.initStretch[1] = toReal(value);
+    return toReal(key, value, map.initStretch[1]);
   } else if (key == "init.stretch3") {
-    map.initStretch[2] = toReal(value);
+    return toReal(key, value, map.initStretch[2]);
   } else if (key == "epoch.id") {
     section.stages.push_back(TrainingStage::epoch());
   } else if (last == nullptr) {
@@ -125,15 +137,15 @@ Status applyKey(const std::string& key, const std::string& value, ElasticMap& ma
   } else if (key == "epoch.minimize") {
     last->minimize = value == "true";
   } else if (key == "epoch.ep") {
-    last->ep = toReal(value);
+    return toReal(key, value, last->ep);
   } else if (key == "epoch.rp") {
-    last->rp = toReal(value);
+    return toReal(key, value, last->rp);
   } else if (key == "epoch.extrapolate") {
     last->extrapolate = toInt(value);
   } else if (key == "epoch.eps") {
-    last->eps = toReal(value);
+    return toReal(key, value, last->eps);
   } else if (key == "epoch.epsSLAU") {
-    last->epsSLAU = toReal(value);
+    return toReal(key, value, last->epsSLAU);
   } else if (key == "epoch.numiter") {
     last->numiter = toInt(value);
   } else if (key == "epoch.numiterSLAU") {
@@ -155,15 +167,15 @@ Status applyKey(const std::string& key, const std::string& value, ElasticMap& ma
                              std::to_string(gridNodeLimit()) + " a grid can hold.\n");
     }
   } else if (key == "adapt.eps") {
-    last->eps = toReal(value);
+    return toReal(key, value, last->eps);
   } else if (key == "adapt.epsSLAU") {
-    last->epsSLAU = toReal(value);
+    return toReal(key, value, last->epsSLAU);
   } else if (key == "adapt.epsMSE") {
-    last->epsMSE = toReal(value);
+    return toReal(key, value, last->epsMSE);
   } else if (key == "adapt.ep") {
-    last->ep = toReal(value);
+    return toReal(key, value, last->ep);
   } else if (key == "adapt.rp") {
-    last->rp = toReal(value);
+    return toReal(key, value, last->rp);
   }
   return Status::success();
 }
@@ -204,31 +216,31 @@ Status readConfiguration(ElasticMap& map, const std::string& path, int n,
 
   char header[32];
   std::snprintf(header, sizeof header, "#ALG%i", n);
-  FILE* file = std::fopen(path.c_str(), "r");
-  if (file == nullptr) {
+  const FilePointer file = openInputFile(path);
+  if (!file) {
     return Status::failure("Can not open configuration file " + path + " (looking for section " +
                            header + ")\n");
   }
-  FileCloser closer(file);
 
-  char line[kLineBuffer];
+  std::string line;
   const size_t headerLength = std::strlen(header);
+  int lineNumber = 0;
+  LineEnd end = LineEnd::line;
   bool found = false;
-  while (readPiece(file, line)) {
-    if (std::strncmp(line, header, headerLength) == 0) {
-      found = true;
-      break;
-    }
+  while (!found && (end = readLine(file.get(), line)) == LineEnd::line) {
+    ++lineNumber;
+    found = line.compare(0, headerLength, header) == 0;
   }
-  if (!found) {
+  if (!found && end == LineEnd::endOfFile) {
     return Status::failure("Configuration file " + path + " has no line beginning with " + header +
                            "\n");
   }
 
-  while (readPiece(file, line)) {
+  while (found && (end = readLine(file.get(), line)) == LineEnd::line) {
+    ++lineNumber;
     if (line[0] == '#') break;
     std::string tokens[2];
-    if (tokenize(line, tokens) < 2) continue;
+    if (tokenize(line.c_str(), tokens) < 2) continue;
     const Status applied = applyKey(tokens[0], tokens[1], map, section);
     if (!applied.ok()) {
       return Status::failure("Configuration file " + path + ", section " + header + ": " +
@@ -236,6 +248,14 @@ Status readConfiguration(ElasticMap& map, const std::string& path, int n,
     }
   }
 
+  if (end == LineEnd::tooLong || end == LineEnd::nulByte) {
+    return Status::failure(
+        "Configuration file " + path + ", line " + std::to_string(lineNumber + 1) +
+        (end == LineEnd::tooLong
+             ? ": the line is longer than " + std::to_string(kMaxLine) + " characters.\n"
+             : std::string(": the file holds a NUL byte, so it is not a text "
+                           "file.\n")));
+  }
   if (!knownGridType(section.gridType)) {
     print("No such grid type : %s\n", section.gridType.c_str());
     return Status::failure("");

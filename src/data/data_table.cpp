@@ -32,7 +32,8 @@ void DataTable::normalize() {
   }
 }
 
-void DataTable::split(DataTable& kept, DataTable& drawn, float p) const {
+void DataTable::split(DataTable& kept, DataTable& drawn, float p,
+                      std::vector<char>* drawnFlags) const {
   // One draw per point, all before anything is copied.
   std::vector<char> isDrawn(static_cast<size_t>(pointCount));
   int drawnCount = 0;
@@ -52,6 +53,7 @@ void DataTable::split(DataTable& kept, DataTable& drawn, float p) const {
     part.statistics = nullptr;
   }
   int next[2] = {0, 0};
+  double wideTotals[2] = {0.0, 0.0};  // the totals of a large table, carried in double
   for (int i = 0; i < pointCount; ++i) {
     const int k = isDrawn[static_cast<size_t>(i)] ? 1 : 0;
     DataTable& part = *parts[k];
@@ -62,9 +64,14 @@ void DataTable::split(DataTable& kept, DataTable& drawn, float p) const {
       const float w = weights[static_cast<size_t>(i)];
       part.weights[static_cast<size_t>(next[k])] = w;
       part.totalWeight += w;
+      wideTotals[k] += w;
     }
     ++next[k];
   }
+  for (int k = 0; k < 2; ++k) {
+    if (largeTable(counts[k])) parts[k]->totalWeight = static_cast<float>(wideTotals[k]);
+  }
+  if (drawnFlags != nullptr) *drawnFlags = std::move(isDrawn);
 }
 
 }  // namespace manifit

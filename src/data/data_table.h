@@ -10,6 +10,13 @@
 namespace manifit {
 
 struct ColumnStatistics;
+class StagedOutputs;
+
+// Up to 2^24 points a float count or a float sum of weights is kept in single
+// precision; beyond that it is carried in double and rounded to float once.
+inline bool largeTable(int pointCount) {
+  return pointCount > (1 << 24);
+}
 
 struct DataTable {
   std::vector<float*> rows;  // pointCount row pointers, each to dimension floats
@@ -38,11 +45,13 @@ struct DataTable {
   // Loads one weight per point.
   Status readWeights(const std::string& path);
   // Writes the table in the table-file format; false when the file cannot be opened.
-  bool writeTable(const std::string& path) const;
+  bool writeTable(const std::string& path, StagedOutputs* staging = nullptr) const;
   // Centres and scales every row with the attached statistics.
   void normalize();
   // Fills kept and drawn by one random draw per point: drawn when r < p.
-  void split(DataTable& kept, DataTable& drawn, float p) const;
+  // With isDrawn, it receives one flag per point of this table.
+  void split(DataTable& kept, DataTable& drawn, float p,
+             std::vector<char>* isDrawn = nullptr) const;
 };
 
 }  // namespace manifit

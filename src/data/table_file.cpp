@@ -19,6 +19,21 @@ namespace {
 // component extraction each make a further copy).
 constexpr int64_t kMaxTableValues = 250000000;
 
+// Why the words of a file stopped before the one asked for, as a message; empty
+// at the plain end of the file.
+std::string stopMessage(const WordStream& words, const char* kind, const char* name) {
+  switch (words.end()) {
+    case WordStreamEnd::nulByte:
+      return formatMessage("%s %s, line %i: the file holds a NUL byte, so it is not a text file.\n",
+                           kind, name, words.line);
+    case WordStreamEnd::longWord:
+      return formatMessage("%s %s, line %i: a word is longer than %zu characters.\n", kind, name,
+                           words.line, WordStream::kMaxWordLength);
+    default:
+      return std::string();
+  }
+}
+
 }  // namespace
 
 // The file streams through a bounded buffer, so only the table itself is
@@ -36,6 +51,8 @@ Status DataTable::readTable(const std::string& path) {
   for (int& count : counts) {
     if (!words.next(word, length)) {
       if (!words.good()) return unreadable;
+      const std::string problem = stopMessage(words, "Table file", name);
+      if (!problem.empty()) return Status::failure(problem);
       return Status::failure(formatMessage(
           "Table file %s: the header must give the number of points and the number of "
           "coordinates.\n",
@@ -65,7 +82,7 @@ Status DataTable::readTable(const std::string& path) {
   }
   // Every number takes at least one character, so a header asking for more
   // numbers than the file has characters cannot be true.
-  if (static_cast<uint64_t>(declared) > words.size()) {
+  if (words.sizeKnown() && static_cast<uint64_t>(declared) > words.size()) {
     return Status::failure(formatMessage(
         "Table file %s: the header declares %i points of %i coordinates, more numbers than the "
         "file can hold.\n",
@@ -79,6 +96,8 @@ Status DataTable::readTable(const std::string& path) {
     for (int j = 0; j < columns; ++j) {
       if (!words.next(word, length)) {
         if (!words.good()) return unreadable;
+        const std::string problem = stopMessage(words, "Table file", name);
+        if (!problem.empty()) return Status::failure(problem);
         return Status::failure(formatMessage(
             "Table file %s: point %i, coordinate %i is missing (the file ends after %lld of %lld "
             "numbers).\n",
@@ -97,6 +116,12 @@ Status DataTable::readTable(const std::string& path) {
       }
     }
   }
+  if (words.next(word, length)) {
+    warn(
+        "Table file %s, line %i: more numbers follow the %i points of %i coordinates that the "
+        "header declares; they are not read.\n",
+        name, words.line, points, columns);
+  }
   // The file's rows replace whatever the table held; attached statistics stay.
   rows = std::move(loaded.rows);
   storage = std::move(loaded.storage);
@@ -110,8 +135,9 @@ Status DataTable::readTable(const std::string& path) {
 }
 
 Status DataTable::readWeights(const std::string& path) {
-  std::string text;
-  if (!readFileText(path, text)) {
+  // Only the first pointCount words are read, whatever follows them.
+  WordStream words;
+  if (!words.open(path)) {
     // Not an error: the run goes on without weights.
     print("File not found.\n");
     return Status::success();
@@ -120,34 +146,42 @@ Status DataTable::readWeights(const std::string& path) {
 
   std::vector<float> read(static_cast<size_t>(pointCount));
   float total = 0.0f;
-  WordReader words(text);
-  size_t start = 0;
+  double wideTotal = 0.0;  // carried in double where a float sum would lose weights
+  const char* word = nullptr;
   size_t length = 0;
   for (int i = 0; i < pointCount; ++i) {
     float& w = read[static_cast<size_t>(i)];
-    if (!words.next(start, length)) {
+    if (!words.next(word, length)) {
+      const std::string problem = stopMessage(words, "Weights file", name);
+      if (!problem.empty()) return Status::failure(problem);
+      if (!words.good()) {
+        print("File not found.\n");
+        return Status::success();
+      }
       return Status::failure(formatMessage(
           "Weights file %s: the weight of point %i is missing (the file ends after %i of %i "
           "weights).\n",
           name, i + 1, i, pointCount));
     }
-    if (!parseFloatFast(text.c_str() + start, length, w)) {
+    if (!parseFloatFast(word, length, w)) {
       return Status::failure(formatMessage(
           "Weights file %s, line %i: the weight of point %i is not a number: \"%s\".\n", name,
-          words.line, i + 1, quoteWord(text, start, length).c_str()));
+          words.line, i + 1, quoteWord(word, length).c_str()));
     }
     if (!std::isfinite(w)) {
       return Status::failure(formatMessage(
           "Weights file %s, line %i: the weight of point %i is not a finite number: \"%s\".\n",
-          name, words.line, i + 1, quoteWord(text, start, length).c_str()));
+          name, words.line, i + 1, quoteWord(word, length).c_str()));
     }
     if (w < 0.0f) {
       return Status::failure(
           formatMessage("Weights file %s, line %i: the weight of point %i is negative: \"%s\".\n",
-                        name, words.line, i + 1, quoteWord(text, start, length).c_str()));
+                        name, words.line, i + 1, quoteWord(word, length).c_str()));
     }
     total += w;
+    wideTotal += w;
   }
+  if (largeTable(pointCount)) total = static_cast<float>(wideTotal);
   if (!(total > 0.0f) || !std::isfinite(total)) {
     return Status::failure(formatMessage(
         "Weights file %s: the weights add up to %g; their total must be a finite number above 0.\n",
@@ -159,8 +193,8 @@ Status DataTable::readWeights(const std::string& path) {
   return Status::success();
 }
 
-bool DataTable::writeTable(const std::string& path) const {
-  AtomicOutputFile file(path);
+bool DataTable::writeTable(const std::string& path, StagedOutputs* staging) const {
+  AtomicOutputFile file(path, staging);
   if (!file.isOpen()) return false;
   std::FILE* out = file.get();
   std::fprintf(out, "%i %i\n", pointCount, dimension);

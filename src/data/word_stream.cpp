@@ -23,30 +23,32 @@ bool isDigit(char c) {
 }  // namespace
 
 bool WordStream::open(const std::string& path) {
-  file.reset(std::fopen(path.c_str(), "rb"));
+  file = openInputFile(path);
   if (!file) return false;
-  // The length of a regular file; otherwise (a pipe, say) the whole input is
-  // read first to learn it.
+  // The length of a regular file bounds what its header may declare; other
+  // inputs (devices, pipes) are read piece by piece as far as needed.
   long length = -1;
-  if (std::fseek(file.get(), 0, SEEK_END) == 0) length = std::ftell(file.get());
-  if (length <= 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) {
-    std::rewind(file.get());
-    length = -1;
+  if (isRegularFile(file.get()) && std::fseek(file.get(), 0, SEEK_END) == 0) {
+    length = std::ftell(file.get());
+    if (std::fseek(file.get(), 0, SEEK_SET) != 0) length = -1;
   }
   if (length < 0) {
+    std::clearerr(file.get());
     buffer.assign(kPiece + 1, '\0');
-    while (refill(position)) {
-    }
-    fileSize = filled;
   } else {
     // A small file gets a buffer of its own size (one byte more than the
     // file, so the first read already sees its end).
     fileSize = static_cast<size_t>(length);
-    sizeKnown = true;
+    lengthKnown = true;
     buffer.assign(std::min(kPiece, fileSize + 1) + 1, '\0');
-    refill(0);
   }
+  refill(0);
   return !failed;
+}
+
+bool WordStream::finish(WordStreamEnd why) {
+  if (stop == WordStreamEnd::none) stop = why;
+  return false;
 }
 
 bool WordStream::refill(size_t keepFrom) {
@@ -56,7 +58,7 @@ bool WordStream::refill(size_t keepFrom) {
   position -= keepFrom;
   filled = kept;
   const size_t free = buffer.size() - 1 - filled;
-  const bool restFits = sizeKnown && free > 0 && readSoFar + free > fileSize;
+  const bool restFits = lengthKnown && free > 0 && readSoFar + free > fileSize;
   if (free < kPiece / 2 && !restFits) buffer.resize(std::max(filled + kPiece, 2 * filled) + 1);
   const size_t room = buffer.size() - 1 - filled;
   const size_t got = std::fread(buffer.data() + filled, 1, room, file.get());
@@ -69,17 +71,20 @@ bool WordStream::refill(size_t keepFrom) {
 }
 
 bool WordStream::next(const char*& word, size_t& length) {
+  if (stop != WordStreamEnd::none) return false;
   for (;;) {
     while (position < filled && isBlank(buffer[position])) {
       if (buffer[position] == '\n') ++line;
       ++position;
     }
     if (position < filled) break;
-    if (!refill(position)) return false;
+    if (!refill(position))
+      return finish(failed ? WordStreamEnd::readError : WordStreamEnd::endOfFile);
   }
   size_t start = position;
   for (;;) {
-    while (position < filled && !isBlank(buffer[position])) ++position;
+    while (position < filled && !isBlank(buffer[position]) && buffer[position] != '\0') ++position;
+    if (position - start > kMaxWordLength) return finish(WordStreamEnd::longWord);
     if (position < filled || atEnd) break;
     // The word may go on in the next piece.
     const size_t offset = position - start;
@@ -89,9 +94,11 @@ bool WordStream::next(const char*& word, size_t& length) {
     position = offset;
     if (!more) break;
   }
+  if (failed) return finish(WordStreamEnd::readError);
+  if (position < filled && buffer[position] == '\0') return finish(WordStreamEnd::nulByte);
   word = buffer.data() + start;
   length = position - start;
-  return !failed;
+  return true;
 }
 
 // A decimal [sign] digits [. digits] [e [sign] digits] with at most 19

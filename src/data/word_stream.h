@@ -4,44 +4,57 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "common/input_file.h"
+
 namespace manifit {
+
+// Why next() found no further word.
+enum class WordStreamEnd { none, endOfFile, readError, nulByte, longWord };
 
 class WordStream {
  public:
-  int line = 1;  // line of the word last returned, counting from 1
+  // The longest word read; a longer one ends the reading (longWord).
+  static constexpr size_t kMaxWordLength = size_t{1} << 20;
+
+  int line = 1;  // line of the word last returned (or of the problem), counting from 1
 
   // Opens the file and reads its first piece; false when it cannot be
-  // opened or read. size() is then the file's length in bytes.
+  // opened or read. Nothing beyond the words asked for is ever read, so a
+  // device or a pipe without end is safe.
   bool open(const std::string& path);
 
   // The next word: a pointer to its first character and its length. The
   // word stays valid until the next call and is followed in memory by a blank
-  // or a terminating zero. False at the end of the file.
+  // or a terminating zero. False at the end of the file, after a failed
+  // read, at a NUL byte (text holds none) and at a word longer than
+  // kMaxWordLength; end() tells which.
   bool next(const char*& word, size_t& length);
 
   // False once a read of the file has failed.
   bool good() const { return !failed; }
 
+  WordStreamEnd end() const { return stop; }
+
+  // Whether the length of the file is known (a regular file) and what it is.
+  bool sizeKnown() const { return lengthKnown; }
   size_t size() const { return fileSize; }
 
  private:
-  struct Closer {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-  std::unique_ptr<std::FILE, Closer> file;
+  FilePointer file;
   std::vector<char> buffer;  // [position, filled) unread, buffer[filled] = 0
   size_t position = 0;
   size_t filled = 0;
   size_t fileSize = 0;
-  size_t readSoFar = 0;    // bytes read from the file
-  bool sizeKnown = false;  // fileSize was known before reading
+  size_t readSoFar = 0;      // bytes read from the file
+  bool lengthKnown = false;  // fileSize was known before reading
   bool atEnd = false;
   bool failed = false;
+  WordStreamEnd stop = WordStreamEnd::none;
+
+  bool finish(WordStreamEnd why);
 
   // Keeps [keepFrom, filled), moves it to the front and appends the next
   // piece of the file; false when nothing more could be read.

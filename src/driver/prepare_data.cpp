@@ -1,9 +1,11 @@
 #include "driver/prepare_data.h"
 
+#include <cstdio>
 #include <ctime>
 
 #include "common/output.h"
 #include "data/message.h"
+#include "data/table_input.h"
 
 namespace manifit {
 
@@ -13,28 +15,55 @@ namespace {
 // working table.
 void splitLoaded(PreparedData& prepared, int percent) {
   const float p = static_cast<float>(percent / 100.0);
-  prepared.loaded.split(prepared.kept, prepared.drawn, p);
+  prepared.loaded.split(prepared.kept, prepared.drawn, p, &prepared.drawnFlags);
   prepared.kept.statistics = &prepared.statistics;
   prepared.working = &prepared.kept;
+}
+
+bool canOpen(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  std::fclose(file);
+  return true;
+}
+
+// The mean and deviation each column was normalized with.
+void keepNormalization(const Options& options, PreparedData& prepared) {
+  const size_t d = static_cast<size_t>(prepared.loaded.dimension);
+  prepared.normalizationMean.assign(d, 0.0);
+  prepared.normalizationDeviation.assign(d, 1.0);
+  if (options.norm != 1) return;
+  for (size_t j = 0; j < d; ++j) {
+    prepared.normalizationMean[j] = prepared.statistics.mean[j];
+    const double deviation = prepared.statistics.deviation[j];
+    if (deviation != 0.0) prepared.normalizationDeviation[j] = deviation;
+  }
 }
 
 }  // namespace
 
 Status prepareData(const Options& options, PreparedData& prepared) {
-  const Status loaded = prepared.loaded.readTable(*options.data);
+  const MissingValues missing =
+      options.missing == "drop" ? MissingValues::Drop : MissingValues::Refuse;
+  const Status loaded = readAnyTable(*options.data, missing, prepared.loaded, prepared.columns);
   if (!loaded.ok()) return loaded;
 
   // The weights are not read yet, so these statistics are unweighted.
   prepared.statistics.computeStatistics(prepared.loaded);
   prepared.loaded.statistics = &prepared.statistics;
+  keepNormalization(options, prepared);
   if (options.norm == 1) prepared.loaded.normalize();
 
-  if (options.normdat && !prepared.loaded.writeTable(*options.normdat)) {
+  if (options.normdat && !prepared.loaded.writeTable(*options.normdat, &prepared.outputs)) {
     return Status::failure(
         formatMessage("Can not open file %s for writing. \n", options.normdat->c_str()));
   }
   if (options.weights) {
-    const Status weighted = prepared.loaded.readWeights(*options.weights);
+    if (!canOpen(*options.weights)) {
+      warn("manifit: the weights file %s was not found; the run goes on without weights.\n",
+           options.weights->c_str());
+    }
+    const Status weighted = readAnyWeights(*options.weights, prepared.loaded);
     if (!weighted.ok()) return weighted;
   }
 
@@ -58,8 +87,29 @@ Status prepareData(const Options& options, PreparedData& prepared) {
   prepared.components->computeComponents(3);
   print("Time spent for calc PC: %i\n", static_cast<int>(std::clock() - start));
   prepared.components->toVarianceFractions();
-  prepared.components->writeSummary("temp");
-  if (options.pcdat) prepared.components->writeScores(*options.pcdat);
+  // Nothing that is not a finite number is written: numbers too large for
+  // the single-precision residuals and scores stop the run here.
+  if (!prepared.components->resultsFinite()) {
+    return Status::failure(formatMessage(
+        "Table file %s: the principal components are not finite numbers (the coordinates are too "
+        "large for single-precision arithmetic; normalize the table or scale it down).\n",
+        options.data->c_str()));
+  }
+  const int badScore = options.pcdat ? prepared.components->firstNonFiniteScore() : -1;
+  if (badScore >= 0) {
+    return Status::failure(formatMessage(
+        "Table file %s: the component score of point %i is not a finite number (the coordinates "
+        "are too large for single-precision arithmetic; normalize the table or scale it down).\n",
+        options.data->c_str(), badScore + 1));
+  }
+  if (!prepared.components->writeSummary("temp", &prepared.outputs)) {
+    prepared.outputFailed = true;
+    prepared.unwritten.push_back("temp (summary)");
+  }
+  if (options.pcdat && !prepared.components->writeScores(*options.pcdat, &prepared.outputs)) {
+    prepared.outputFailed = true;
+    prepared.unwritten.push_back(*options.pcdat + " (-pcdat)");
+  }
   return Status::success();
 }
 

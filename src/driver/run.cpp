@@ -2,6 +2,7 @@
 
 #include "common/output.h"
 #include "common/parallel.h"
+#include "common/version.h"
 #include "driver/options.h"
 #include "driver/prepare_data.h"
 #include "driver/training_run.h"
@@ -20,9 +21,22 @@ int stop(const Status& status) {
 
 int runManifit(int argc, const char* const* argv) {
   const Options options = scanOptions(argc, argv);
+  if (options.help) {
+    print("%s", manifitUsage().c_str());
+    flushOutput();
+    return 0;
+  }
+  if (options.version) {
+    print("manifit %s\n", kVersion);
+    flushOutput();
+    return 0;
+  }
+  for (const std::string& warning : options.warnings) warn("%s", warning.c_str());
   setWorkerThreads(options.threads);
   const Status valid = validateOptions(options);
   if (!valid.ok()) return stop(valid);
+  const Status distinct = checkOutputNames(options);
+  if (!distinct.ok()) return stop(distinct);
 
   PreparedData prepared;
   const Status ready = prepareData(options, prepared);

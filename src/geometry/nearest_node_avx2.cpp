@@ -5,6 +5,7 @@
 // keeps its own best (strict "smaller than", so the first of equal values)
 // and the lanes are merged at the end by value, then by the lowest node
 // index: the plain search's answer.
+#include "geometry/block_squares.h"
 #include "geometry/nearest_node.h"
 
 // No standard-library template is used here: an instance compiled with these
@@ -122,6 +123,35 @@ void nearestNodesAvx2(const NodeSearch& search, const float* const* points, long
   }
 }
 
+// Up to four blocks at a time, two vectors per block: eight sums in flight.
+void blockSquaresAvx2(const float* values, const int* list, int count, int dimension,
+                      const float* x, float* out) {
+  constexpr int kAtOnce = 4;
+  const size_t stride = static_cast<size_t>(dimension) * kNodeBlockWidth;
+  for (int b0 = 0; b0 < count; b0 += kAtOnce) {
+    const int n = count - b0 < kAtOnce ? count - b0 : kAtOnce;
+    const float* base[kAtOnce];
+    __m256 acc[kAtOnce][kHalves];
+    for (int i = 0; i < kAtOnce; ++i) {
+      base[i] = values + static_cast<size_t>(list[b0 + (i < n ? i : 0)]) * stride;
+      for (int h = 0; h < kHalves; ++h) acc[i][h] = _mm256_setzero_ps();
+    }
+    for (int k = 0; k < dimension; ++k) {
+      const __m256 xk = _mm256_set1_ps(x[k]);
+      const size_t at = static_cast<size_t>(k) * kNodeBlockWidth;
+      for (int i = 0; i < n; ++i) {
+        for (int h = 0; h < kHalves; ++h) {
+          const __m256 d = _mm256_sub_ps(_mm256_loadu_ps(base[i] + at + h * kHalf), xk);
+          acc[i][h] = _mm256_add_ps(acc[i][h], _mm256_mul_ps(d, d));
+        }
+      }
+    }
+    for (int i = 0; i < n; ++i)
+      for (int h = 0; h < kHalves; ++h)
+        _mm256_storeu_ps(out + (b0 + i) * kNodeBlockWidth + h * kHalf, acc[i][h]);
+  }
+}
+
 #else
 
 bool avx2KernelBuilt() {
@@ -131,6 +161,11 @@ bool avx2KernelBuilt() {
 void nearestNodesAvx2(const NodeSearch& search, const float* const* points, long count, int* index,
                       float* distance) {
   nearestNodesPlain(search, points, count, index, distance);
+}
+
+void blockSquaresAvx2(const float* values, const int* list, int count, int dimension,
+                      const float* x, float* out) {
+  blockSquaresPlain(values, list, count, dimension, x, out);
 }
 
 #endif

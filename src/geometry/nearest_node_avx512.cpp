@@ -5,6 +5,7 @@
 // "smaller than", so the first of equal values) and the lanes are merged at
 // the end by value, then by the lowest node index: the plain search's
 // answer.
+#include "geometry/block_squares.h"
 #include "geometry/nearest_node.h"
 
 // No standard-library template is used here: an instance compiled with these
@@ -129,6 +130,57 @@ void nearestNodesAvx512(const NodeSearch& search, const float* const* points, lo
   }
 }
 
+namespace {
+
+// N blocks at once, one vector per block: N sums in flight.
+template <int N>
+void squaresOfBlocks(const float* values, const int* list, size_t stride, int dimension,
+                     const float* x, float* out) {
+  const float* base[N];
+  __m512 acc[N];
+  for (int i = 0; i < N; ++i) {
+    base[i] = values + static_cast<size_t>(list[i]) * stride;
+    acc[i] = _mm512_setzero_ps();
+  }
+  for (int k = 0; k < dimension; ++k) {
+    const __m512 xk = _mm512_set1_ps(x[k]);
+    const size_t at = static_cast<size_t>(k) * kWidth;
+    for (int i = 0; i < N; ++i) {
+      const __m512 d = _mm512_sub_ps(_mm512_loadu_ps(base[i] + at), xk);
+      acc[i] = _mm512_add_ps(acc[i], _mm512_mul_ps(d, d));
+    }
+  }
+  for (int i = 0; i < N; ++i) _mm512_storeu_ps(out + i * kWidth, acc[i]);
+}
+
+}  // namespace
+
+void blockSquaresAvx512(const float* values, const int* list, int count, int dimension,
+                        const float* x, float* out) {
+  const size_t stride = static_cast<size_t>(dimension) * kWidth;
+  int b = 0;
+  for (; b + 8 <= count; b += 8)
+    squaresOfBlocks<8>(values, list + b, stride, dimension, x, out + b * kWidth);
+  const int left = count - b;
+  if (left >= 4) {
+    squaresOfBlocks<4>(values, list + b, stride, dimension, x, out + b * kWidth);
+    b += 4;
+  }
+  switch (count - b) {
+    case 3:
+      squaresOfBlocks<3>(values, list + b, stride, dimension, x, out + b * kWidth);
+      break;
+    case 2:
+      squaresOfBlocks<2>(values, list + b, stride, dimension, x, out + b * kWidth);
+      break;
+    case 1:
+      squaresOfBlocks<1>(values, list + b, stride, dimension, x, out + b * kWidth);
+      break;
+    default:
+      break;
+  }
+}
+
 #else
 
 bool avx512KernelBuilt() {
@@ -138,6 +190,11 @@ bool avx512KernelBuilt() {
 void nearestNodesAvx512(const NodeSearch& search, const float* const* points, long count,
                         int* index, float* distance) {
   nearestNodesPlain(search, points, count, index, distance);
+}
+
+void blockSquaresAvx512(const float* values, const int* list, int count, int dimension,
+                        const float* x, float* out) {
+  blockSquaresPlain(values, list, count, dimension, x, out);
 }
 
 #endif

@@ -89,7 +89,7 @@ Status GraphGrid::connectComponents() {
   double mean = 0.0;
   double deviation = 0.0;
   meanAndDeviation(distances.data(), nodeCount, mean, deviation);
-  AtomicOutputFile masFile("mas");
+  AtomicOutputFile masFile("mas", outputs);
   std::FILE* diagnostics = masFile.get();
   if (diagnostics == nullptr) {
     print("Can not open file mas for writing: the graph diagnostics are not saved.\n");

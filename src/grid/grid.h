@@ -14,6 +14,8 @@
 namespace manifit {
 
 struct DataTable;
+class StagedOutputs;
+struct PrunedSearch;
 
 class Grid {
  public:
@@ -58,16 +60,25 @@ class Grid {
 
   // Nearest-node assignment and error figures.
   void assignToNodes(NodeAssignment& assignment, const DataTable& table) const;
+  // The same with the bounds kept from the earlier searches of this table.
+  void assignToNodes(NodeAssignment& assignment, const DataTable& table,
+                     PrunedSearch& pruned) const;
   double centroidRms(const DataTable& table, const NodeAssignment& assignment) const;
   double gmse(Grid& reference) const;
 
   // Grid files.
   Status readNodes(const std::string& path);
-  bool writeManifold(const std::string& path, const std::string& dataName) const;
+  // With a staging set the complete file waits there to be put in place.
+  bool writeManifold(const std::string& path, const std::string& dataName,
+                     StagedOutputs* staging = nullptr) const;
 
   // Projection of points onto the fitted grid.
   void projectPoint(const float* x, float* out) const;
-  bool writeProjections(const std::string& path, const DataTable& table);
+  // The same, also giving the nearest node (-1 when there is none, and out
+  // is then untouched) and the squared distance to it.
+  void projectPoint(const float* x, float* out, int& node, float& squaredDistance) const;
+  bool writeProjections(const std::string& path, const DataTable& table,
+                        StagedOutputs* staging = nullptr);
 
   // Topology changes driven by the data.
   void splitEdge(int edge);

@@ -6,6 +6,7 @@
 #include "data/data_table.h"
 #include "geometry/distance.h"
 #include "geometry/nearest_node.h"
+#include "geometry/pruned_search.h"
 #include "grid/centroid_sums.h"
 #include "grid/grid.h"
 
@@ -21,6 +22,14 @@ int searchableRows(const Grid& grid) {
   return static_cast<int>(std::min(static_cast<size_t>(std::max(grid.nodeCount, 0)), rows));
 }
 
+// The lists of an assignment from each point's nearest node (-1: none).
+void fillLists(NodeAssignment& assignment, const std::vector<int>& nearest) {
+  for (size_t p = 0; p < nearest.size(); ++p) {
+    if (nearest[p] != -1)
+      assignment.lists[static_cast<size_t>(nearest[p])].push_back(static_cast<int>(p));
+  }
+}
+
 }  // namespace
 
 // Each point goes to the node with the strictly smallest single-precision
@@ -34,10 +43,19 @@ void Grid::assignToNodes(NodeAssignment& assignment, const DataTable& table) con
   std::vector<int> nearest(count);
   std::vector<float> distance(count);
   nearestNodes(search, table.rows.data(), table.pointCount, nearest.data(), distance.data());
-  for (size_t p = 0; p < count; ++p) {
-    if (nearest[p] != -1)
-      assignment.lists[static_cast<size_t>(nearest[p])].push_back(static_cast<int>(p));
-  }
+  fillLists(assignment, nearest);
+}
+
+// The same assignment, the bounds of the earlier searches proving most
+// points' nodes without computing every distance.
+void Grid::assignToNodes(NodeAssignment& assignment, const DataTable& table,
+                         PrunedSearch& pruned) const {
+  assignment.lists.assign(static_cast<size_t>(std::max(nodeCount, 0)), std::vector<int>());
+  if (table.pointCount <= 0) return;
+  std::vector<int> nearest(static_cast<size_t>(table.pointCount));
+  prunedNearestNodes(pruned, nodeCache.data(), searchableRows(*this), dimension, table.rows.data(),
+                     table.pointCount, nearest.data());
+  fillLists(assignment, nearest);
 }
 
 // sqrt( sum_i sum_{p in K_i} |x_p - centroid_i|^2 / pointCount ).

@@ -71,6 +71,9 @@ class GraphGrid : public Grid {
   int size1 = 0;
   int minclust = 5;
   std::vector<Grid> subgrids;
+  // Where the diagnostics file "mas" waits to be put in place; none puts it
+  // in place at once.
+  StagedOutputs* outputs = nullptr;
   GraphGrid(int size1, int dimension);
   void build() override;
 

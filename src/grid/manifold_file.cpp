@@ -71,8 +71,9 @@ void writeLists(std::FILE* file, const Grid& grid) {
 
 }  // namespace
 
-bool Grid::writeManifold(const std::string& path, const std::string& dataName) const {
-  AtomicOutputFile file(path);
+bool Grid::writeManifold(const std::string& path, const std::string& dataName,
+                         StagedOutputs* staging) const {
+  AtomicOutputFile file(path, staging);
   if (!file.isOpen()) {
     print("Can not open file for writing: %s", path.c_str());
     return false;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/input_file.h"
 #include "grid/grid.h"
 #include "grid/grid_types.h"
 
@@ -20,15 +21,21 @@ namespace {
 constexpr size_t kMaxLineLength = 9999;
 
 // Reads one line without its line end ("\n" or "\r\n"); false at end of file.
-// A line longer than kMaxLineLength is cut there and flagged as too long.
-bool readLine(std::FILE* file, std::string& line, bool& tooLong) {
+// A line longer than kMaxLineLength is cut there and flagged as too long; a
+// NUL byte ends the reading and is flagged.
+bool readLine(std::FILE* file, std::string& line, bool& tooLong, bool& nulByte) {
   line.clear();
   tooLong = false;
+  nulByte = false;
   bool any = false;
   int c;
   while ((c = std::getc(file)) != EOF) {
     any = true;
     if (c == '\n') break;
+    if (c == '\0') {
+      nulByte = true;
+      return true;
+    }
     if (line.size() > kMaxLineLength) {
       // The line is refused anyway: stop reading it (it may never end).
       tooLong = true;
@@ -90,26 +97,27 @@ Status readNodeLine(const std::string& path, long long lineNumber, const std::st
   return Status::success();
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
 
 Status Grid::readNodes(const std::string& path) {
   if (dimension < 1) {
     return Status::failure("Node file " + path + ": the grid dimension is not set.\n");
   }
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "r"));
+  const FilePointer file = openInputFile(path);
   if (!file) return Status::failure("Can not open file " + path + "\n");
 
   // The nodes join the grid only once the whole file has been read.
   std::vector<std::vector<float>> fileNodes;
   std::string line;
   bool tooLong = false;
+  bool nulByte = false;
   long long lineNumber = 0;
-  while (readLine(file.get(), line, tooLong)) {
+  while (readLine(file.get(), line, tooLong, nulByte)) {
     ++lineNumber;
+    if (nulByte) {
+      return Status::failure(
+          lineMessage(path, lineNumber, "the file holds a NUL byte, so it is not a text file"));
+    }
     if (tooLong) {
       return Status::failure(
           lineMessage(path, lineNumber,

@@ -134,18 +134,25 @@ void projectFromNode(const Grid& grid, const float* x, int k, float* out) {
 void Grid::projectPoint(const float* x, float* out) const {
   int k = -1;
   float distance = 0.0f;
-  nearestNodesWith(bestKernel(), nearestNodeSearch(*this), &x, 1, &k, &distance);
-  if (k < 0) return;
-  projectFromNode(*this, x, k, out);
+  projectPoint(x, out, k, distance);
 }
 
-bool Grid::writeProjections(const std::string& path, const DataTable& table) {
+void Grid::projectPoint(const float* x, float* out, int& node, float& squaredDistance) const {
+  node = -1;
+  squaredDistance = 0.0f;
+  nearestNodesWith(bestKernel(), nearestNodeSearch(*this), &x, 1, &node, &squaredDistance);
+  if (node < 0) return;
+  projectFromNode(*this, x, node, out);
+}
+
+bool Grid::writeProjections(const std::string& path, const DataTable& table,
+                            StagedOutputs* staging) {
   if (table.pointCount > 0 && table.dimension < dimension) {
     print("Can not write projections to %s: the table has %i columns, the grid %i\n", path.c_str(),
           table.dimension, dimension);
     return false;
   }
-  AtomicOutputFile file(path);
+  AtomicOutputFile file(path, staging);
   if (!file.isOpen()) {
     print("Can not open file for writing %s\n", path.c_str());
     return false;

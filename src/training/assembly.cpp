@@ -13,7 +13,11 @@ namespace manifit {
 long ElasticMap::assignPoints() {
   const clock_t start = clock();
   grid->refreshNodeCache();
-  grid->assignToNodes(assignment, *data);
+  if (fullSearch)
+    grid->assignToNodes(assignment, *data);
+  else
+    grid->assignToNodes(assignment, *data, pointSearch);
+  if (assignmentLog != nullptr) assignmentLog->push_back(assignment);
   return static_cast<long>(clock() - start);
 }
 

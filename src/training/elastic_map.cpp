@@ -9,6 +9,7 @@ namespace manifit {
 void ElasticMap::setData(DataTable& table) {
   data = &table;
   dimension = table.dimension;
+  pointSearch.reset();
 }
 
 void ElasticMap::setTestData(DataTable& table) {

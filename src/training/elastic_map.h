@@ -3,11 +3,14 @@
 // schedule of epochs and adaptation stages.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "common/status.h"
+#include "geometry/pruned_search.h"
 #include "grid/node_assignment.h"
+#include "training/progress_entry.h"
 #include "training/training_stage.h"
 
 namespace manifit {
@@ -32,9 +35,20 @@ class ElasticMap {
   DataTable* testData = nullptr;
   SparseSystem* system = nullptr;
   NodeAssignment assignment;
+  // Every progress line printed, as numbers, in order.
+  std::vector<ProgressEntry> progress;
+  // The training points' search: pruned by bounds kept between iterations,
+  // or (fullSearch) every distance every time; both give the same nodes.
+  PrunedSearch pointSearch;
+  bool fullSearch = false;
+  // When set, every assignment of the training points is appended here.
+  std::vector<NodeAssignment>* assignmentLog = nullptr;
   // Nodes whose matrix row came out all zero at the last assembly (no points,
   // no elastic connection): they keep their positions through the solves.
   std::vector<char> isolatedNodes;
+  // Asked after every iteration's progress line; false stops the run (the
+  // epoch gives kEpochFailed with a "stopped on request" failure).
+  std::function<bool()> keepGoing;
   // Why the last epoch stopped the run (runEpoch returned kEpochFailed).
   Status failure;
 
@@ -51,6 +65,11 @@ class ElasticMap {
   void placeGrid(const std::vector<double>& mean,
                  const std::vector<std::vector<double>>& components,
                  const std::vector<double>& fractions, int count);
+
+  // Whether every placed node is near enough to the mean that the squared
+  // distances of training stay finite in single precision (a huge initial
+  // stretch puts the nodes beyond that).
+  bool placedWithinReach(const std::vector<double>& mean) const;
 
   // The schedule. A failed status stops the run (a grid that cannot be
   // trained any further); the normal outcomes are all successes.

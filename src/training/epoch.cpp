@@ -97,23 +97,38 @@ long ElasticMap::runEpoch() {
     df = df / static_cast<float>(dim);
     df = df / static_cast<float>(n);
 
+    ProgressEntry entry;
+    entry.stage = currentStage;
+    entry.iteration = it;
+    entry.df = df;
     std::string gmseText;
     if (referenceGrid != nullptr) {
+      entry.hasGmse = true;
+      entry.gmse = grid->gmse(*referenceGrid);
       char buffer[64];
-      std::snprintf(buffer, sizeof buffer, " GMSE %5.4f ", grid->gmse(*referenceGrid));
+      std::snprintf(buffer, sizeof buffer, " GMSE %5.4f ", entry.gmse);
       gmseText = buffer;
     }
     const long solveTicks = static_cast<long>(clock() - mark);
     std::string errors;
     if (testData != nullptr) {
-      const double testError = testMse();
-      errors = streamDouble(mse()) + "/" + streamDouble(testError);
+      entry.testError = testMse();
+      entry.hasTestError = true;
+      entry.error = mse();
+      errors = streamDouble(entry.error) + "/" + streamDouble(entry.testError);
     } else {
-      errors = streamDouble(mse());
+      entry.error = mse();
+      errors = streamDouble(entry.error);
     }
+    progress.push_back(entry);
     print("Ep: %d It: %d MSE: %s%s Df: %s Time: %ld+(%ld,%ld)\n", currentStage, it, errors.c_str(),
           gmseText.c_str(), streamDouble(df).c_str(), solveTicks, assignTicks, assemblyTicks);
     flushOutput();
+    if (keepGoing && !keepGoing()) {
+      system->solutionArray = nullptr;
+      failure = Status::failure("Training stopped on request\n");
+      return kEpochFailed;
+    }
 
     if (!(df > stage.eps)) break;
   }

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <limits>
 
 #include "data/column_statistics.h"
 #include "data/data_table.h"
@@ -44,6 +45,22 @@ void ElasticMap::placeGrid(const std::vector<double>& mean,
       }
     }
   }
+}
+
+// |node - mean|^2 <= FLT_MAX / 4 for every node, so that the float squared
+// distance of a node to any point near the data stays finite.
+bool ElasticMap::placedWithinReach(const std::vector<double>& mean) const {
+  if (grid == nullptr) return true;
+  const double reach = static_cast<double>(std::numeric_limits<float>::max()) / 4.0;
+  for (const std::vector<float>& node : grid->nodes) {
+    double squares = 0.0;
+    for (size_t k = 0; k < node.size(); ++k) {
+      const double d = node[k] - (k < mean.size() ? mean[k] : 0.0);
+      squares += d * d;
+    }
+    if (!(squares <= reach)) return false;
+  }
+  return true;
 }
 
 }  // namespace manifit

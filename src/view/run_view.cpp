@@ -4,6 +4,8 @@
 
 #include "common/atomic_output_file.h"
 #include "common/output.h"
+#include "common/version.h"
+#include "common/same_file.h"
 #include "view/view_files.h"
 
 namespace manifit {
@@ -112,6 +114,19 @@ Status buildPage(const ViewOptions& options, PageData& page) {
   return Status::success();
 }
 
+namespace {
+
+// The page must not replace one of the files it is drawn from.
+Status checkPageName(const ViewOptions& options) {
+  std::vector<NamedPath> inputs = {
+      {"-map", *options.map}, {"-normdat", *options.normdat}, {"-summary", options.summary}};
+  if (options.projections) inputs.emplace_back("-p", *options.projections);
+  if (options.labels) inputs.emplace_back("-labels", *options.labels);
+  return checkOutputsAreNotInputs(inputs, {{"-html", *options.html}});
+}
+
+}  // namespace
+
 Status writePageFile(const std::string& path, const std::string& text) {
   // Written whole or not at all: an earlier page of that name stays until
   // the new one is complete.
@@ -122,9 +137,23 @@ Status writePageFile(const std::string& path, const std::string& text) {
 }
 
 int runView(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "-help" || a == "-h" || a == "--help") {
+      print("%s", viewUsage().c_str());
+      flushOutput();
+      return 0;
+    }
+    if (a == "-version" || a == "--version") {
+      print("manifit-view %s\n", kVersion);
+      flushOutput();
+      return 0;
+    }
+  }
   ViewOptions options;
   Status status = scanViewOptions(argc, argv, options);
   PageData page;
+  if (status.ok()) status = checkPageName(options);
   if (status.ok()) status = buildPage(options, page);
   if (status.ok()) status = writePageFile(*options.html, renderPage(page));
   if (!status.ok()) {

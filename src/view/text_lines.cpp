@@ -1,12 +1,15 @@
 #include "view/text_lines.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <cstring>
+#include <limits>
+
+#include "common/input_file.h"
 
 namespace manifit {
 
@@ -35,18 +38,33 @@ bool convertDouble(const std::string& token, double& value) {
   return end == begin + token.size() && errno != ERANGE;
 }
 
+// Reads the whole file in pieces, refusing it at the first NUL byte (text
+// holds none), so a device such as /dev/zero is refused at once.
+Status readWholeText(const std::string& path, std::string& text) {
+  const FilePointer in = openInputFile(path);
+  if (!in) return Status::failure("Can not read " + path + "\n");
+  char piece[65536];
+  size_t got = 0;
+  while ((got = std::fread(piece, 1, sizeof piece, in.get())) > 0) {
+    const void* nul = std::memchr(piece, '\0', got);
+    if (nul != nullptr) {
+      text.append(piece, static_cast<size_t>(static_cast<const char*>(nul) - piece));
+      const int line = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+      return lineError(path, line, "the file holds a NUL byte, so it is not a text file");
+    }
+    text.append(piece, got);
+  }
+  // A folder opens but cannot be read.
+  if (std::ferror(in.get()) != 0) return Status::failure("Can not read " + path + "\n");
+  return Status::success();
+}
+
 }  // namespace
 
 Status readTextFile(const std::string& path, TextFile& file) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error))
-    return Status::failure("Can not read " + path + "\n");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Status::failure("Can not read " + path + "\n");
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) return Status::failure("Can not read " + path + "\n");
-  const std::string text = content.str();
+  std::string text;
+  const Status read = readWholeText(path, text);
+  if (!read.ok()) return read;
   file.path = path;
   file.lines.clear();
   size_t start = 0;
@@ -97,6 +115,12 @@ Status parseNumbers(const std::string& path, const TextLine& line, std::vector<d
       return lineError(
           path, line.number,
           "\"" + line.tokens[i] + "\" is not a " + (requireFinite ? "finite " : "") + "number");
+    }
+    // manifit writes single-precision numbers; anything larger would
+    // overflow the page's geometry.
+    if (requireFinite && std::fabs(values[i]) > std::numeric_limits<float>::max()) {
+      return lineError(path, line.number,
+                       "\"" + line.tokens[i] + "\" is beyond the range of a 32-bit float");
     }
   }
   return Status::success();

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -151,6 +152,112 @@ TEST(AtomicOutputFile, FailedWriteKeepsTheEarlierFile) {
   EXPECT_FALSE(committed);
   EXPECT_EQ(readText(path), "earlier\n");
   EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"out.txt"});
+}
+
+// Writes text to path through an AtomicOutputFile and commits it.
+bool writeAtomically(const std::string& path, const std::string& text,
+                     StagedOutputs* staging = nullptr) {
+  AtomicOutputFile file(path, staging);
+  if (!file.isOpen()) return false;
+  std::fputs(text.c_str(), file.get());
+  return file.commit();
+}
+
+TEST(ReplacedOutput, LongestValidNameWorks) {
+  const std::string folder = freshFolder();
+  const std::string path = folder + "/" + std::string(254, 'n');
+  ASSERT_TRUE(writeAtomically(path, "long name\n"));
+  EXPECT_EQ(readText(path), "long name\n");
+  EXPECT_EQ(folderEntries(folder).size(), 1u);
+}
+
+TEST(ReplacedOutput, DanglingLinkIsFollowedAndStaysALink) {
+  const std::string folder = freshFolder();
+  mkdir((folder + "/results").c_str(), 0700);
+  const std::string link = folder + "/link.map";
+  // A relative target is taken from the link's folder; a chain is followed.
+  ASSERT_EQ(symlink("results/new.map", (folder + "/inner").c_str()), 0);
+  ASSERT_EQ(symlink("inner", link.c_str()), 0);
+  ASSERT_TRUE(writeAtomically(link, "created through the link\n"));
+  struct stat info;
+  ASSERT_EQ(lstat(link.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+  ASSERT_EQ(lstat((folder + "/inner").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+  EXPECT_EQ(readText(folder + "/results/new.map"), "created through the link\n");
+  EXPECT_EQ(folderEntries(folder + "/results"), std::vector<std::string>{"new.map"});
+}
+
+TEST(ReplacedOutput, KeepsThePermissionsOfTheFileItReplaces) {
+  const std::string folder = freshFolder();
+  for (mode_t mode : {mode_t{0600}, mode_t{0640}, mode_t{0444 | 0200}}) {
+    const std::string path = folder + "/out.txt";
+    writeText(path, "earlier\n");
+    ASSERT_EQ(chmod(path.c_str(), mode), 0);
+    ASSERT_TRUE(writeAtomically(path, "later\n"));
+    struct stat info;
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, mode);
+    EXPECT_EQ(readText(path), "later\n");
+  }
+}
+
+TEST(ReplacedOutput, APipeThatNobodyReadsIsRefusedAtOnce) {
+  const std::string pipe = freshFolder() + "/pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  AtomicOutputFile file(pipe);
+  EXPECT_FALSE(file.isOpen());
+  struct stat info;
+  ASSERT_EQ(stat(pipe.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST(StagedOutputs, OutputsArePutInPlaceTogether) {
+  const std::string folder = freshFolder();
+  const std::string a = folder + "/a.txt";
+  const std::string b = folder + "/b.txt";
+  writeText(a, "earlier a\n");
+  {
+    StagedOutputs staged;
+    ASSERT_TRUE(writeAtomically(a, "first a\n", &staged));
+    ASSERT_TRUE(writeAtomically(b, "b\n", &staged));
+    ASSERT_TRUE(writeAtomically(a, "second a\n", &staged));
+    // Nothing is in place before the end; the later version of a replaced the first.
+    EXPECT_EQ(readText(a), "earlier a\n");
+    EXPECT_NE(access(b.c_str(), F_OK), 0);
+    EXPECT_EQ(folderEntries(folder).size(), 3u);
+    EXPECT_TRUE(staged.placeAll().empty());
+    EXPECT_TRUE(staged.empty());
+  }
+  EXPECT_EQ(readText(a), "second a\n");
+  EXPECT_EQ(readText(b), "b\n");
+  EXPECT_EQ(folderEntries(folder).size(), 2u);
+}
+
+TEST(StagedOutputs, AFailedRunLeavesEveryEarlierFile) {
+  const std::string folder = freshFolder();
+  const std::string a = folder + "/a.txt";
+  writeText(a, "earlier a\n");
+  {
+    StagedOutputs staged;
+    ASSERT_TRUE(writeAtomically(a, "new a\n", &staged));
+    ASSERT_TRUE(writeAtomically(folder + "/b.txt", "new b\n", &staged));
+  }
+  EXPECT_EQ(readText(a), "earlier a\n");
+  EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"a.txt"});
+
+  // One target that cannot be replaced (a folder took its place) does not
+  // keep the others from theirs.
+  StagedOutputs staged;
+  ASSERT_TRUE(writeAtomically(folder + "/c.txt", "c\n", &staged));
+  ASSERT_TRUE(writeAtomically(a, "new a\n", &staged));
+  ASSERT_EQ(mkdir((folder + "/c.txt").c_str(), 0700), 0);
+  ASSERT_EQ(mkdir((folder + "/c.txt/inside").c_str(), 0700), 0);
+  EXPECT_EQ(staged.placeAll(), std::vector<std::string>{folder + "/c.txt"});
+  EXPECT_EQ(readText(a), "new a\n");
+  std::vector<std::string> entries = folderEntries(folder);
+  std::sort(entries.begin(), entries.end());
+  EXPECT_EQ(entries, (std::vector<std::string>{"a.txt", "c.txt"}));
 }
 
 }  // namespace

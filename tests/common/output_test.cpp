@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace manifit {
 
 TEST(Output, CaptureCollectsPrintfTextInOrder) {
@@ -14,6 +17,21 @@ TEST(Output, CaptureCollectsPrintfTextInOrder) {
   }
   print("b=%5.2f\n", 1.5);
   EXPECT_EQ(outer.text(), "a=3 b= 1.50\n");
+}
+
+TEST(Output, ListenerHearsEveryPieceAsItIsPrinted) {
+  std::vector<std::string> heard;
+  CapturedOutput capture([&heard](const std::string& text) { heard.push_back(text); });
+  print("one %i\n", 1);
+  EXPECT_EQ(heard, std::vector<std::string>{"one 1\n"});
+  print("two");
+  print("\n");
+  {
+    CapturedOutput inner;  // a nested capture keeps its text to itself
+    print("hidden");
+  }
+  EXPECT_EQ(heard, (std::vector<std::string>{"one 1\n", "two", "\n"}));
+  EXPECT_EQ(capture.text(), "one 1\ntwo\n");
 }
 
 TEST(Output, StreamDoubleMatchesDefaultStreamFormatting) {

@@ -198,15 +198,56 @@ TEST_F(ConfigurationTest, CarriageReturnsAtLineEndsAreDropped) {
   EXPECT_TRUE(map.stages[1].minimize);
 }
 
-TEST_F(ConfigurationTest, LongLinesAreReadInPiecesOf899Characters) {
-  // The first piece holds 899 characters of padding; the rest of the line is
-  // read as a line of its own.
-  const std::string padding(899, 'x');
-  ASSERT_TRUE(read("#ALG1\n" + padding + " grid.size1 6\n").ok());
+TEST_F(ConfigurationTest, OverLongLinesAreRefusedNeverSplit) {
+  // 899 characters fit the line buffer, with or without a carriage return.
+  const std::string fits = "grid.size1 6 " + std::string(899 - 13, 'x');
+  ASSERT_TRUE(read("#ALG1\n" + fits + "\n").ok());
   EXPECT_EQ(grid->nodeCount, 60);
-  // Here the cut falls inside the key, so neither piece names a key.
-  ASSERT_TRUE(read("#ALG1\n" + std::string(895, 'x') + " grid.size1 6\n").ok());
-  EXPECT_EQ(grid->nodeCount, 100);
+  ASSERT_TRUE(read("#ALG1\r\n" + fits + "\r\n").ok());
+  EXPECT_EQ(grid->nodeCount, 60);
+  // One more is refused with its line number, before or inside the section.
+  for (const std::string& text :
+       {"#ALG1\n\n" + fits + "x\ngrid.size1 6\n", "\n\n" + fits + "x\n#ALG1\n"}) {
+    const Status status = read(text);
+    EXPECT_EQ(status.exitCode, 1);
+    EXPECT_EQ(status.message,
+              "Configuration file " + path + ", line 3: the line is longer than 899 characters.\n");
+  }
+}
+
+TEST_F(ConfigurationTest, NulBytesAreRefusedAndReadingStopsAtTheSectionEnd) {
+  Status status = readConfiguration(map, "/dev/zero", 1, grid);
+  EXPECT_EQ(status.message,
+            "Configuration file /dev/zero, line 1: the file holds a NUL byte, so it is not a text "
+            "file.\n");
+  EXPECT_EQ(grid, nullptr);
+  status = read(std::string("#ALG1\ngrid.size1 6\ngrid.") + '\0' + "size2 7\n");
+  EXPECT_EQ(status.message, "Configuration file " + path +
+                                ", line 3: the file holds a NUL byte, so it is not a text file.\n");
+  // What follows the section is never read.
+  ASSERT_TRUE(read(std::string("#ALG1\ngrid.size1 6\n#end\n") + std::string(2000, '\0')).ok());
+  EXPECT_EQ(grid->nodeCount, 60);
+}
+
+TEST_F(ConfigurationTest, RealsMustBeFiniteFloats) {
+  for (const char* key :
+       {"init.stretch1", "init.stretch3", "epoch.ep", "epoch.rp", "epoch.eps", "epoch.epsSLAU",
+        "adapt.eps", "adapt.epsSLAU", "adapt.epsMSE", "adapt.ep", "adapt.rp"}) {
+    for (const char* value : {"nan", "inf", "-inf", "1e39", "-3.5e38", "1e400"}) {
+      SCOPED_TRACE(std::string(key) + " " + value);
+      const Status status = read(std::string("#ALG1\nadapt.id 1\n") + key + " " + value + "\n");
+      EXPECT_EQ(status.message, "Configuration file " + path + ", section #ALG1: the value \"" +
+                                    value + "\" of " + key +
+                                    " is not a finite number within the range of a 32-bit "
+                                    "float.\n");
+      EXPECT_EQ(grid, nullptr);
+    }
+  }
+  // The float range itself is accepted; text that is no number still reads as 0.
+  ASSERT_TRUE(read("#ALG1\nepoch.id 1\nepoch.ep 3.4e38\nepoch.rp -3.4e38\nepoch.eps abc\n").ok());
+  EXPECT_EQ(map.stages[0].ep, 3.4e38f);
+  EXPECT_EQ(map.stages[0].rp, -3.4e38f);
+  EXPECT_EQ(map.stages[0].eps, 0.0f);
 }
 
 TEST_F(ConfigurationTest, EachGridTypeIsCreated) {

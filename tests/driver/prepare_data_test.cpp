@@ -66,6 +66,11 @@ TEST_F(Preparation, WithoutSplitTheLoadedTableIsTheWorkingTable) {
   EXPECT_EQ(prepared.components->table, &prepared.loaded);
   EXPECT_NEAR(prepared.components->variances[0], 1.0, 1e-6);  // already fractions
   EXPECT_EQ(prepared.drawn.pointCount, 0);
+  // The summary waits with the other outputs until the run is complete.
+  std::remove("temp");
+  EXPECT_FALSE(prepared.outputs.empty());
+  EXPECT_FALSE(fileExists("temp"));
+  EXPECT_TRUE(prepared.outputs.placeAll().empty());
   EXPECT_TRUE(fileExists("temp"));
 }
 

@@ -66,6 +66,24 @@ TEST_F(ScheduleTest, EpochStagesAndAnAdaptationStageInThirdPosition) {
   EXPECT_EQ(map.currentStage, 4);
 }
 
+TEST_F(ScheduleTest, KeepGoingStopsTheRunAfterAnIteration) {
+  addStage(TrainingStage::epoch(), 5);
+  TrainingStage& adapt = addStage(TrainingStage::adaptation(), 5);
+  adapt.numstep = 3;
+  int asked = 0;
+  map.keepGoing = [&asked] { return ++asked < 7; };
+
+  CapturedOutput capture;
+  const Status stopped = map.runStrategy();
+  EXPECT_FALSE(stopped.ok());
+  EXPECT_EQ(stopped.message, "Training stopped on request\n");
+  // Five iterations of the epoch, then two of the adaptation's first step.
+  EXPECT_EQ(asked, 7);
+  EXPECT_EQ(scheduleTrace(capture.text()),
+            (std::vector<std::string>{"Strategy: epoch", "E1", "E1", "E1", "E1", "E1",
+                                      "Adaptation step: 1", "E2", "E2"}));
+}
+
 TEST_F(ScheduleTest, AdaptationStopsOnceTheErrorSettles) {
   TrainingStage& adapt = addStage(TrainingStage::adaptation(), 2);
   adapt.numstep = 5;

@@ -164,6 +164,17 @@ TEST_F(RunViewDeathTest, UnreadableFilesAreNamed) {
               ::testing::ExitedWithCode(1), "^Can not write .*/no/such/folder/page.html\n$");
 }
 
+TEST_F(RunViewDeathTest, APageNamingAnInputIsRefused) {
+  const std::string map = readWholeFile(folder + "/map");
+  EXPECT_EXIT(std::exit(runViewWith(withOption("-html", folder + "/map"))),
+              ::testing::ExitedWithCode(1),
+              "^The output .*/map \\(-html\\) is the input .*/map \\(-map\\); nothing was "
+              "written.\n$");
+  EXPECT_EXIT(std::exit(runViewWith(withOption("-html", folder + "/./proj"))),
+              ::testing::ExitedWithCode(1), "is the input .*/proj \\(-p\\)");
+  EXPECT_EQ(readWholeFile(folder + "/map"), map);
+}
+
 TEST_F(RunViewDeathTest, FilesThatDisagreeAreNamed) {
   writeWholeFile(folder + "/norm2", tableText({{1, 2}, {3, 4}}));
   EXPECT_EXIT(std::exit(runViewWith(withOption("-normdat", folder + "/norm2"))),

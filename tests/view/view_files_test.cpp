@@ -165,5 +165,44 @@ TEST(ViewFilesTest, RejectsBrokenPointProjectionAndLabelFiles) {
             folder + "/labels, line 2: empty label\n");
 }
 
+// Every input of the viewer is text: a NUL byte (a device such as /dev/zero,
+// a binary file) is refused at once, naming the file and the line.
+TEST(ViewFilesTest, RefusesNulBytesInEveryInput) {
+  ManifoldFile manifold;
+  EXPECT_EQ(readManifoldFile("/dev/zero", manifold).message,
+            "/dev/zero, line 1: the file holds a NUL byte, so it is not a text file\n");
+  const std::string folder = freshFolder("files_nul");
+  const std::string text = std::string("1\t2\n3\t4\n5") + '\0' + "\t6\n";
+  const std::string message = ", line 3: the file holds a NUL byte, so it is not a text file\n";
+  PointTable table;
+  const std::string norm = fileWith(folder, "norm", text);
+  EXPECT_EQ(readPointTable(norm, table).message, norm + message);
+  std::vector<Projection> projections;
+  const std::string proj = fileWith(folder, "proj", text);
+  EXPECT_EQ(readProjections(proj, projections).message, proj + message);
+  std::vector<std::string> labels;
+  const std::string names = fileWith(folder, "labels", text);
+  EXPECT_EQ(readLabels(names, labels).message, names + message);
+  ComponentSummary summary;
+  const std::string temp = fileWith(folder, "temp", text);
+  EXPECT_EQ(readComponentSummary(temp, summary).message, temp + message);
+}
+
+// manifit writes single-precision numbers; a larger one would overflow the
+// page's geometry into "nan", so it is refused with its place.
+TEST(ViewFilesTest, RefusesNumbersBeyondTheFloatRange) {
+  const std::string folder = freshFolder("files_range");
+  PointTable table;
+  const std::string norm = fileWith(folder, "norm", "1\t2\n1.7e308\t-1.7e308\n");
+  EXPECT_EQ(readPointTable(norm, table).message,
+            norm + ", line 2: \"1.7e308\" is beyond the range of a 32-bit float\n");
+  ASSERT_TRUE(readPointTable(fileWith(folder, "norm", "3.4e38\t-3.4e38\n"), table).ok());
+  EXPECT_EQ(table.rows[0][0], 3.4e38);
+  std::vector<Projection> projections;
+  const std::string proj = fileWith(folder, "proj", "1\t2\t-1e39\n");
+  EXPECT_EQ(readProjections(proj, projections).message,
+            proj + ", line 1: \"-1e39\" is beyond the range of a 32-bit float\n");
+}
+
 }  // namespace
 }  // namespace manifit

@@ -1,0 +1,318 @@
+"""manifit.ElasticMap: an elastic principal manifold as a scikit-learn estimator."""
+
+import logging
+import sys
+
+import numpy as np
+from sklearn.base import BaseEstimator, TransformerMixin
+from sklearn.utils.validation import check_is_fitted
+
+from . import _core
+from ._params import CONFIG_GRID_NAMES, check_params
+from ._surface import surface_points
+from ._validation import as_weights, validate_table
+
+logger = logging.getLogger("manifit")
+
+
+class ElasticMap(TransformerMixin, BaseEstimator):
+    """An elastic map: a grid of nodes fitted to the data by minimizing the
+    mean squared distance of the points to their nearest nodes plus a
+    stretching penalty on the grid's edges and a bending penalty on its ribs.
+
+    Parameters
+    ----------
+    grid : {"rectangle", "sphere", "line", "circle", "graph"}, default "rectangle"
+        The grid's shape; "graph" grows an elastic graph from clusters of the data.
+    size : int or (int, int), default 10
+        Node counts: a pair (or one int for both) for a rectangle (rows,
+        columns) or a sphere (meridians, rings); one int for a line or a
+        circle (nodes) and a graph (start nodes of its clustering).
+    schedule : list, default None
+        The training stages, in order. Simple form: (stretching, bending)
+        elasticity pairs, one epoch each with the stage defaults (at most 100
+        iterations, stop when the mean node movement is at most 0.01). Full
+        form: dicts with any of the stage fields ``kind`` ("epoch" or
+        "adapt"), ``ep``, ``rp``, ``eps``, ``epsSLAU``, ``epsMSE``,
+        ``numiter``, ``numstep``, ``numiterSLAU``, ``extrapolate``,
+        ``numevery``, ``minimize``, ``type`` ("grow" or "break"). None: three
+        epochs with elasticities 1, 0.1 and 0.01, each at most 20 iterations
+        with eps 0.001.
+    stretch : float or three floats, default 0.8
+        Initial spread of the grid along each of the first three principal
+        components.
+    normalize : bool, default True
+        Centre each column and divide it by its standard deviation before fitting.
+    test_size : float in [0, 1), default None
+        Fraction of the points drawn at random as a test set whose error is
+        reported in ``history_``; they take no part in the fit.
+    minclust : int, default 5
+        Graph grid: clusters of this many points or fewer are dropped.
+    n_threads : int, default None
+        Worker threads (None: the hardware's count). Results do not depend on it.
+    verbose : bool or int, default False
+        Print the progress lines of the fit.
+    """
+
+    def __init__(self, grid="rectangle", size=10, schedule=None, stretch=0.8, normalize=True,
+                 test_size=None, minclust=5, n_threads=None, verbose=False):
+        self.grid = grid
+        self.size = size
+        self.schedule = schedule
+        self.stretch = stretch
+        self.normalize = normalize
+        self.test_size = test_size
+        self.minclust = minclust
+        self.n_threads = n_threads
+        self.verbose = verbose
+
+    @classmethod
+    def from_config(cls, path, n, **params):
+        """The estimator of section "#ALG<n>" of a configuration file; other
+        parameters (normalize, test_size, ...) may be given as keywords."""
+        section = _core.read_configuration(str(path), int(n))
+        return cls(**_section_params(section), **params)
+
+    def fit(self, X, y=None, sample_weight=None):
+        """Fit the map to X (n_samples, n_features); y is ignored."""
+        checked = check_params(self.get_params())
+        table = validate_table(self, X, reset=True)
+        weights = None if sample_weight is None else as_weights(sample_weight, table.shape[0])
+        progress = _Progress(checked["verbose"])
+        result = _core.fit(table, weights, _grid_spec(checked), checked["stages"],
+                           _run_options(checked), progress)
+        self._set_fitted(result)
+        self._summarize_training(table, weights)
+        return self
+
+    def transform(self, X):
+        """Grid coordinates (three per point) of each point's projection onto the map."""
+        return self._project(X)["coordinates"]
+
+    def predict(self, X):
+        """Index of each point's nearest node."""
+        return self._project(X)["nearest"]
+
+    def score(self, X, y=None, sample_weight=None):
+        """Minus the mean squared distance of the points to the map (higher is
+        better), in the units the map was fitted in."""
+        distances = self._project(X)["distance"].astype(np.float64)
+        if sample_weight is None:
+            return -float(np.mean(distances))
+        weights = as_weights(sample_weight, distances.shape[0]).astype(np.float64)
+        return -float(np.sum(weights * distances) / np.sum(weights))
+
+    def inverse_transform(self, X):
+        """Points of the map's surface (in the input's units) at the given grid
+        coordinates, interpolated on its triangles, or on its edges for grids
+        without triangles."""
+        check_is_fitted(self, "nodes_")
+        coordinates = np.asarray(X, dtype=np.float64)
+        if coordinates.ndim != 2 or coordinates.shape[1] not in (1, 2, 3):
+            raise ValueError(f"inverse_transform takes grid coordinates of shape (n, 3) (or "
+                             f"(n, 1), (n, 2) with the rest 0); got shape {coordinates.shape}")
+        if not np.isfinite(coordinates).all():
+            raise ValueError("inverse_transform: the grid coordinates must be finite")
+        full = np.zeros((coordinates.shape[0], 3))
+        full[:, : coordinates.shape[1]] = coordinates
+        return surface_points(full, self.grid_coordinates_.astype(np.float64),
+                              self.nodes_input_.astype(np.float64), self.triangles_, self.edges_)
+
+    def save(self, path):
+        """Write the fitted map to a model file that manifit.load reads back."""
+        check_is_fitted(self, "nodes_")
+        _core.write_model(self._model(), str(path))
+
+    def write_manifold(self, path, data_name="none"):
+        """Write the manifold file of the command-line tool's -o option."""
+        check_is_fitted(self, "nodes_")
+        _core.write_manifold(self._model(), str(path), str(data_name))
+
+    def plot(self, X=None, ax=None):
+        """The data (when given) and the map's edges on the plane of the first
+        two principal components, and the map coloured by its nodes' hit
+        counts. Needs matplotlib; returns the figure."""
+        from ._plot import plot_map
+
+        return plot_map(self, X, ax)
+
+    # Fitted state.
+
+    def _set_fitted(self, result):
+        fitted = result["map"]
+        self.nodes_ = fitted["nodes"]
+        self.edges_ = fitted["edges"]
+        self.ribs_ = fitted["ribs"]
+        self.triangles_ = fitted["triangles"]
+        self.grid_coordinates_ = fitted["grid_coordinates"]
+        self.edge_coefficients_ = fitted["edge_coefficients"]
+        self.rib_coefficients_ = fitted["rib_coefficients"]
+        self.grid_type_ = CONFIG_GRID_NAMES.get(fitted["type"], fitted["type"])
+        self.grid_size_ = (int(fitted["size1"]), int(fitted["size2"]))
+        self.normalized_ = bool(result["normalized"])
+        self.mean_ = result["mean"]
+        self.scale_ = result["scale"]
+        self.nodes_input_ = (self.nodes_.astype(np.float64) * self.scale_ + self.mean_).astype(
+            np.float32) if self.normalized_ else self.nodes_.copy()
+        self.components_ = result["components"]
+        self.components_mean_ = result["components_mean"]
+        self.explained_variance_ratio_ = result["variance_fractions"]
+        self.history_ = [dict(record) for record in result["history"]]
+        self.n_iter_ = len(self.history_)
+        self.final_error_ = float(result["final_error"])
+        self.fvu_ = float(result["fvu"]) if "fvu" in result else None
+        self.hits_ = None
+        self.rows_ = result["rows"]
+
+    def _summarize_training(self, table, weights):
+        """hits_ (fitted points nearest to each node) and fvu_ (the fraction
+        of their variance the nearest nodes leave unexplained)."""
+        fitted = self.rows_ == 0
+        points = self._normalized(table)[fitted].astype(np.float64)
+        w = np.ones(len(points)) if weights is None else weights[fitted].astype(np.float64)
+        nearest = _core.project(self._model()["map"], points.astype(np.float32),
+                                _thread_count(self.n_threads))["nearest"]
+        self.hits_ = np.bincount(nearest, minlength=len(self.nodes_))
+        residual = np.sum((points - self.nodes_[nearest].astype(np.float64)) ** 2, axis=1)
+        centre = np.average(points, axis=0, weights=w)
+        total = np.sum(w * np.sum((points - centre) ** 2, axis=1))
+        self.fvu_ = float(np.sum(w * residual) / total) if total > 0 else 0.0
+
+    def _model(self):
+        """The fitted map as the core's model record."""
+        return {
+            "map": {
+                "type": _config_type(self.grid_type_),
+                "size1": self.grid_size_[0],
+                "size2": self.grid_size_[1],
+                "nodes": self.nodes_,
+                "edges": self.edges_,
+                "ribs": self.ribs_,
+                "triangles": self.triangles_,
+                "grid_coordinates": self.grid_coordinates_,
+                "edge_coefficients": self.edge_coefficients_,
+                "rib_coefficients": self.rib_coefficients_,
+            },
+            "normalized": self.normalized_,
+            "mean": self.mean_,
+            "scale": self.scale_,
+            "components": self.components_,
+            "components_mean": self.components_mean_,
+            "variance_fractions": self.explained_variance_ratio_,
+            "history": self.history_,
+            "final_error": self.final_error_,
+            "fvu": self.fvu_,
+            "columns": list(getattr(self, "feature_names_in_", [])),
+            "rows": self.rows_,
+        }
+
+    def _normalized(self, table):
+        """The table in the fitted units: (x - mean) / deviation per column in
+        double precision, rounded once to float (a constant column is only
+        centred)."""
+        if not self.normalized_:
+            return table
+        deviation = np.where(self.scale_ != 0.0, self.scale_, 1.0)
+        return ((table.astype(np.float64) - self.mean_) / deviation).astype(np.float32)
+
+    def _project(self, X):
+        check_is_fitted(self, "nodes_")
+        table = validate_table(self, X, reset=False)
+        return _core.project(self._model()["map"], self._normalized(table),
+                             _thread_count(self.n_threads))
+
+    def _more_tags(self):
+        return {"preserves_dtype": [np.float32], "requires_positive_X": False}
+
+    def __sklearn_tags__(self):  # scikit-learn 1.6 and later
+        tags = super().__sklearn_tags__()
+        tags.transformer_tags.preserves_dtype = ["float32"]
+        return tags
+
+
+class _Progress:
+    """Receives the fit's messages: printed when verbose, always logged at
+    debug level; also where a Ctrl-C reaches a running fit (the core checks
+    for signals around each call)."""
+
+    def __init__(self, verbose):
+        self.verbose = verbose
+
+    def __call__(self, text):
+        if self.verbose:
+            sys.stdout.write(text)
+            sys.stdout.flush()
+        logger.debug(text.rstrip("\n"))
+
+
+def _config_type(grid_name):
+    from ._params import GRID_TYPES
+
+    return GRID_TYPES[grid_name]
+
+
+def _thread_count(n_threads):
+    return 0 if n_threads is None else int(n_threads)
+
+
+def _grid_spec(checked):
+    return {
+        "type": checked["config_type"],
+        "size1": checked["size1"],
+        "size2": checked["size2"],
+        "stretch": checked["stretch"],
+        "minclust": checked["minclust"],
+    }
+
+
+def _run_options(checked):
+    test = checked["test_size"]
+    return {
+        "normalize": checked["normalize"],
+        "test_fraction": -1.0 if test is None else test,
+        "threads": _thread_count(checked["n_threads"]),
+    }
+
+
+def _section_params(section):
+    """Estimator parameters from a configuration section read by the core."""
+    grid = CONFIG_GRID_NAMES.get(section["type"])
+    if grid is None:
+        raise ValueError(f"No such grid type : {section['type']}")
+    size = (section["size1"], section["size2"]) if grid in ("rectangle", "sphere") else section[
+        "size1"]
+    stages = section["stages"]
+    if grid != "graph" and section["strategy"] != "epoch":
+        stages = []  # a strategy other than "epoch" trains nothing
+    return {
+        "grid": grid,
+        "size": size,
+        "schedule": [{key: _shortest(value) for key, value in stage.items()} for stage in stages],
+        "stretch": tuple(_shortest(value) for value in section["stretch"]),
+        "minclust": section["minclust"],
+    }
+
+
+def _shortest(value):
+    """A 32-bit float setting as the shortest decimal that reads back as the
+    same float (0.1 rather than 0.10000000149011612); other values as they are."""
+    if isinstance(value, float):
+        return float(str(np.float32(value)))
+    return value
+
+
+def load(path):
+    """The fitted ElasticMap of a model file written by ElasticMap.save (or by
+    manifit -model)."""
+    model = _core.read_model(str(path))
+    fitted = model["map"]
+    grid = CONFIG_GRID_NAMES.get(fitted["type"])
+    size = (int(fitted["size1"]), int(fitted["size2"]))
+    estimator = ElasticMap(grid=grid, size=size if grid in ("rectangle", "sphere") else size[0],
+                           normalize=bool(model["normalized"]))
+    estimator._set_fitted(model)
+    columns = model.get("columns") or []
+    estimator.n_features_in_ = int(fitted["nodes"].shape[1])
+    if columns and not all(c == f"x{i + 1}" for i, c in enumerate(columns)):
+        estimator.feature_names_in_ = np.asarray(columns, dtype=object)
+    return estimator

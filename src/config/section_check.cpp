@@ -1,0 +1,136 @@
+#include "config/section_check.h"
+
+#include <fstream>
+
+#include "common/suggest.h"
+
+namespace manifit {
+
+namespace {
+
+const std::vector<std::string>& sectionKeys() {
+  static const std::vector<std::string> keys = {
+      "algtype",        "grid.type",     "grid.size1",        "grid.size2",        "grid.size3",
+      "grid.minclust",  "init.stretch1", "init.stretch2",     "init.stretch3",     "epoch.id",
+      "epoch.minimize", "epoch.ep",      "epoch.rp",          "epoch.extrapolate", "epoch.eps",
+      "epoch.epsSLAU",  "epoch.numiter", "epoch.numiterSLAU", "adapt.id",          "adapt.type",
+      "adapt.numiter",  "adapt.numstep", "adapt.numevery",    "adapt.eps",         "adapt.epsSLAU",
+      "adapt.epsMSE",   "adapt.ep",      "adapt.rp"};
+  return keys;
+}
+
+bool isKey(const std::string& key) {
+  for (const std::string& k : sectionKeys()) {
+    if (k == key) return true;
+  }
+  return false;
+}
+
+bool isStageId(const std::string& key) {
+  return key == "epoch.id" || key == "adapt.id";
+}
+
+bool isStageKey(const std::string& key) {
+  return !isStageId(key) && (key.compare(0, 6, "epoch.") == 0 || key.compare(0, 6, "adapt.") == 0);
+}
+
+// The first two tokens; separators are blank, '=', tab and newline.
+int tokens(const std::string& line, std::string out[2]) {
+  int found = 0;
+  size_t p = 0;
+  const char* separators = " =\t\n";
+  while (found < 2) {
+    p = line.find_first_not_of(separators, p);
+    if (p == std::string::npos) break;
+    const size_t end = line.find_first_of(separators, p);
+    out[found++] = line.substr(p, end == std::string::npos ? std::string::npos : end - p);
+    if (end == std::string::npos) break;
+    p = end;
+  }
+  return found;
+}
+
+std::string at(const std::string& path, int line) {
+  return path + ", line " + std::to_string(line) + ": ";
+}
+
+}  // namespace
+
+SectionReport examineSection(const std::string& path, int n) {
+  SectionReport report;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return report;
+  const std::string header = "#ALG" + std::to_string(n);
+  std::vector<std::string> lines;
+  std::string line;
+  // A configuration file is small; a huge one is read no further than this.
+  while (lines.size() < 1000000 && std::getline(file, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  size_t start = 0;
+  while (start < lines.size() && lines[start].compare(0, header.size(), header) != 0) ++start;
+  if (start == lines.size()) return report;
+
+  report.text = lines[start] + "\n";
+  int stages = 0;
+  std::string gridType = "simplerectangular";
+  std::string algtype = "epoch";
+  size_t i = start + 1;
+  for (; i < lines.size() && (lines[i].empty() || lines[i][0] != '#'); ++i) {
+    report.text += lines[i] + "\n";
+    std::string t[2];
+    const int count = tokens(lines[i], t);
+    const int number = static_cast<int>(i + 1);
+    if (count == 1 && isStageId(t[0])) {
+      report.warnings.push_back(at(path, number) + t[0] +
+                                " has no value, so it starts no stage; give it one (" + t[0] +
+                                " = 1).\n");
+    }
+    if (count < 2) continue;
+    if (!isKey(t[0])) {
+      const std::string guess = closestName(t[0], sectionKeys());
+      report.warnings.push_back(
+          at(path, number) + t[0] + " is not a key; " +
+          (guess.empty() ? std::string("the line is ignored") : "did you mean " + guess + "?") +
+          "\n");
+    } else if (isStageId(t[0])) {
+      ++stages;
+    } else if (isStageKey(t[0]) && stages == 0) {
+      report.warnings.push_back(at(path, number) + t[0] +
+                                " comes before any epoch.id or adapt.id line, so it belongs to no "
+                                "stage and is ignored.\n");
+    } else if (t[0] == "grid.type") {
+      gridType = t[1];
+    } else if (t[0] == "algtype") {
+      algtype = t[1];
+    }
+  }
+  // A line beginning with '#' ends the section; keys after it are lost.
+  if (i < lines.size() && lines[i].compare(0, 4, "#ALG") != 0) {
+    for (size_t j = i + 1; j < lines.size() && lines[j].compare(0, 4, "#ALG") != 0; ++j) {
+      std::string t[2];
+      if (tokens(lines[j], t) == 2 && isKey(t[0]) && lines[j][0] != '#') {
+        report.warnings.push_back(at(path, static_cast<int>(i + 1)) +
+                                  "a line beginning with # ends section " + header +
+                                  ", so the keys after it (from line " + std::to_string(j + 1) +
+                                  ") are not read; a section cannot hold comment lines.\n");
+        break;
+      }
+    }
+  }
+  if (gridType != "elgraph") {
+    if (stages == 0) {
+      report.warnings.push_back(path + ": section " + header +
+                                " has no training stage (no epoch.id or adapt.id line), so the "
+                                "map is written as placed, untrained.\n");
+    } else if (algtype != "epoch") {
+      report.warnings.push_back(path + ": section " + header + " sets algtype " + algtype +
+                                "; only the strategy epoch runs the stages, so the map is "
+                                "written as placed, untrained.\n");
+    }
+  }
+  return report;
+}
+
+}  // namespace manifit

@@ -1,0 +1,180 @@
+#include "geometry/node_groups.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace manifit {
+
+namespace {
+
+double squaredGap(const float* a, const float* b, int dimension) {
+  double sum = 0.0;
+  for (int k = 0; k < dimension; ++k) {
+    const double d = static_cast<double>(a[k]) - static_cast<double>(b[k]);
+    sum += d * d;
+  }
+  return sum;
+}
+
+const float* rowOf(const float* cache, int j, int dimension) {
+  return cache + static_cast<size_t>(j) * static_cast<size_t>(dimension);
+}
+
+// Seeds spread out by farthest-point traversal from node 0.
+std::vector<int> spreadSeeds(const float* cache, int nodeCount, int dimension, int wanted) {
+  std::vector<int> seeds{0};
+  std::vector<double> gap(static_cast<size_t>(nodeCount), std::numeric_limits<double>::infinity());
+  while (static_cast<int>(seeds.size()) < wanted) {
+    const float* last = rowOf(cache, seeds.back(), dimension);
+    int farthest = -1;
+    double far = 0.0;
+    for (int j = 0; j < nodeCount; ++j) {
+      gap[static_cast<size_t>(j)] = std::min(
+          gap[static_cast<size_t>(j)], squaredGap(rowOf(cache, j, dimension), last, dimension));
+      if (gap[static_cast<size_t>(j)] > far) {
+        far = gap[static_cast<size_t>(j)];
+        farthest = j;
+      }
+    }
+    if (farthest < 0) break;  // every node coincides with a seed
+    seeds.push_back(farthest);
+  }
+  return seeds;
+}
+
+// Each node to its nearest centre (ties to the lower centre).
+void assignToCentres(const float* cache, int nodeCount, int dimension,
+                     const std::vector<float>& centres, std::vector<int>& groupOf) {
+  const int count = static_cast<int>(centres.size() / static_cast<size_t>(dimension));
+  for (int j = 0; j < nodeCount; ++j) {
+    double best = std::numeric_limits<double>::infinity();
+    int nearest = 0;
+    for (int g = 0; g < count; ++g) {
+      const double d =
+          squaredGap(rowOf(cache, j, dimension), rowOf(centres.data(), g, dimension), dimension);
+      if (d < best) {
+        best = d;
+        nearest = g;
+      }
+    }
+    groupOf[static_cast<size_t>(j)] = nearest;
+  }
+}
+
+// Centres moved to the means of their nodes; an empty group keeps its centre.
+void moveCentres(const float* cache, int nodeCount, int dimension, const std::vector<int>& groupOf,
+                 std::vector<float>& centres) {
+  const size_t width = static_cast<size_t>(dimension);
+  const size_t count = centres.size() / width;
+  std::vector<double> sums(centres.size(), 0.0);
+  std::vector<int> sizes(count, 0);
+  for (int j = 0; j < nodeCount; ++j) {
+    const size_t g = static_cast<size_t>(groupOf[static_cast<size_t>(j)]);
+    ++sizes[g];
+    for (size_t k = 0; k < width; ++k) sums[g * width + k] += rowOf(cache, j, dimension)[k];
+  }
+  for (size_t g = 0; g < count; ++g) {
+    if (sizes[g] == 0) continue;
+    for (size_t k = 0; k < width; ++k)
+      centres[g * width + k] = static_cast<float>(sums[g * width + k] / sizes[g]);
+  }
+}
+
+// Group numbers made consecutive, empty groups dropped; returns the count.
+int compactGroups(std::vector<int>& groupOf, int count) {
+  std::vector<int> renumber(static_cast<size_t>(count), -1);
+  int next = 0;
+  for (int& g : groupOf) {
+    if (renumber[static_cast<size_t>(g)] < 0) renumber[static_cast<size_t>(g)] = next++;
+    g = renumber[static_cast<size_t>(g)];
+  }
+  return next;
+}
+
+}  // namespace
+
+void buildNodeGroups(const float* cache, int nodeCount, int dimension, int wanted,
+                     NodeGroups& groups) {
+  groups = NodeGroups();
+  groups.dimension = std::max(dimension, 0);
+  if (nodeCount <= 0) return;
+  groups.groupOf.assign(static_cast<size_t>(nodeCount), 0);
+  int count = 1;
+  if (dimension > 0 && wanted > 1) {
+    const std::vector<int> seeds =
+        spreadSeeds(cache, nodeCount, dimension, std::min(wanted, nodeCount));
+    std::vector<float> centres;
+    for (int s : seeds)
+      centres.insert(centres.end(), rowOf(cache, s, dimension),
+                     rowOf(cache, s, dimension) + dimension);
+    for (int round = 0; round < 4; ++round) {
+      assignToCentres(cache, nodeCount, dimension, centres, groups.groupOf);
+      moveCentres(cache, nodeCount, dimension, groups.groupOf, centres);
+    }
+    assignToCentres(cache, nodeCount, dimension, centres, groups.groupOf);
+    count = compactGroups(groups.groupOf, static_cast<int>(seeds.size()));
+  }
+  groups.groupCount = count;
+
+  std::vector<std::vector<int>> members(static_cast<size_t>(count));
+  for (int j = 0; j < nodeCount; ++j)
+    members[static_cast<size_t>(groups.groupOf[static_cast<size_t>(j)])].push_back(j);
+  groups.firstBlock.assign(static_cast<size_t>(count) + 1, 0);
+  groups.groupSize.assign(static_cast<size_t>(count), 0);
+  for (int g = 0; g < count; ++g) {
+    const int size = static_cast<int>(members[static_cast<size_t>(g)].size());
+    const int blocks = (size + kNodeBlockWidth - 1) / kNodeBlockWidth;
+    groups.groupSize[static_cast<size_t>(g)] = size;
+    groups.largestGroup = std::max(groups.largestGroup, size);
+    groups.firstBlock[static_cast<size_t>(g) + 1] =
+        groups.firstBlock[static_cast<size_t>(g)] + blocks;
+    for (int lane = 0; lane < blocks * kNodeBlockWidth; ++lane)
+      groups.laneNode.push_back(
+          lane < size ? members[static_cast<size_t>(g)][static_cast<size_t>(lane)] : -1);
+  }
+  refillNodeGroups(cache, groups);
+}
+
+void groupSpheres(const float* cache, const NodeGroups& groups, std::vector<double>& centres,
+                  std::vector<double>& radius) {
+  const size_t count = static_cast<size_t>(groups.groupCount);
+  const size_t width = static_cast<size_t>(groups.dimension);
+  centres.assign(count * width, 0.0);
+  radius.assign(count, 0.0);
+  for (size_t j = 0; j < groups.groupOf.size(); ++j) {
+    const size_t g = static_cast<size_t>(groups.groupOf[j]);
+    for (size_t k = 0; k < width; ++k) centres[k * count + g] += cache[j * width + k];
+  }
+  for (size_t g = 0; g < count; ++g) {
+    const double size = groups.groupSize[g];
+    for (size_t k = 0; k < width; ++k) centres[k * count + g] /= size;
+  }
+  const double widen = 1.0 + (static_cast<double>(width) + 8.0) * std::ldexp(1.0, -52);
+  for (size_t j = 0; j < groups.groupOf.size(); ++j) {
+    const size_t g = static_cast<size_t>(groups.groupOf[j]);
+    double sum = 0.0;
+    for (size_t k = 0; k < width; ++k) {
+      const double d = cache[j * width + k] - centres[k * count + g];
+      sum += d * d;
+    }
+    radius[g] = std::max(radius[g], std::sqrt(sum) * widen);
+  }
+}
+
+void refillNodeGroups(const float* cache, NodeGroups& groups) {
+  const size_t width = static_cast<size_t>(groups.dimension);
+  const size_t lanes = groups.laneNode.size();
+  groups.values.assign(lanes * width, 0.0f);
+  for (size_t at = 0; at < lanes; ++at) {
+    const int j = groups.laneNode[at];
+    if (j < 0) continue;
+    const size_t block = at / kNodeBlockWidth;
+    const size_t lane = at % kNodeBlockWidth;
+    for (size_t k = 0; k < width; ++k)
+      groups.values[(block * width + k) * kNodeBlockWidth + lane] =
+          cache[static_cast<size_t>(j) * width + k];
+  }
+}
+
+}  // namespace manifit

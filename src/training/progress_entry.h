@@ -1,0 +1,17 @@
+// One progress line of the training, as numbers.
+#pragma once
+
+namespace manifit {
+
+struct ProgressEntry {
+  int stage = 0;
+  int iteration = 0;
+  double error = 0.0;
+  bool hasTestError = false;
+  double testError = 0.0;
+  bool hasGmse = false;
+  double gmse = 0.0;
+  double df = 0.0;
+};
+
+}  // namespace manifit
