@@ -4,8 +4,8 @@
 
 #include "common/atomic_output_file.h"
 #include "common/output.h"
-#include "common/version.h"
 #include "common/same_file.h"
+#include "common/version.h"
 #include "view/view_files.h"
 
 namespace manifit {
