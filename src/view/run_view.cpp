@@ -7,7 +7,9 @@
 #include "common/same_file.h"
 #include "common/version.h"
 #include "view/label_kind.h"
+#include "view/model_page.h"
 #include "view/node_measures.h"
+#include "view/summary_check.h"
 #include "view/view_files.h"
 
 namespace manifit {
@@ -18,37 +20,61 @@ Status mismatch(const std::string& path, const std::string& what) {
   return Status::failure(path + ": " + what + "\n");
 }
 
+}  // namespace
+
+Status checkPointFiles(const InputNames& names, const PointTable& table,
+                       const std::vector<Projection>* projections,
+                       const std::vector<std::string>* labels, int mapDimension) {
+  const std::string points = std::to_string(table.rows.size());
+  if (table.dimension != mapDimension) {
+    return mismatch(names.table, "the points have " + std::to_string(table.dimension) +
+                                     " coordinates, but the map " + names.map + " has " +
+                                     std::to_string(mapDimension));
+  }
+  if (projections && projections->size() != table.rows.size()) {
+    return mismatch(*names.projections, std::to_string(projections->size()) +
+                                            " projections, but " + names.table + " has " +
+                                            points + " points");
+  }
+  if (labels && labels->size() != table.rows.size()) {
+    return mismatch(*names.labels, std::to_string(labels->size()) + " labels, but " +
+                                       names.table + " has " + points + " points");
+  }
+  return Status::success();
+}
+
+std::string baseName(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+namespace {
+
+// The run's files agree: the table and the summary have the map's
+// dimension, the per-point files one line per point, and the summary is
+// that of the table.
 Status checkAgreement(const ViewOptions& options, const ManifoldFile& manifold,
                       const ComponentSummary& summary, const PointTable& table,
                       const std::vector<Projection>* projections,
                       const std::vector<std::string>* labels) {
-  const std::string points = std::to_string(table.rows.size());
+  const InputNames names{*options.map, *options.normdat, options.projections, options.labels};
   if (table.dimension != manifold.dimension) {
-    return mismatch(*options.normdat, "the points have " + std::to_string(table.dimension) +
-                                          " coordinates, but the map " + *options.map + " has " +
-                                          std::to_string(manifold.dimension));
+    return checkPointFiles(names, table, nullptr, nullptr, manifold.dimension);
   }
   if (summary.dimension != manifold.dimension) {
     return mismatch(options.summary, "the components have " + std::to_string(summary.dimension) +
                                          " coordinates, but the map " + *options.map + " has " +
                                          std::to_string(manifold.dimension));
   }
-  if (projections && projections->size() != table.rows.size()) {
-    return mismatch(*options.projections, std::to_string(projections->size()) +
-                                              " projections, but " + *options.normdat + " has " +
-                                              points + " points");
+  Status status = checkPointFiles(names, table, projections, labels, manifold.dimension);
+  if (!status.ok()) return status;
+  std::vector<double> weights;
+  if (options.weights) {
+    status = readRowWeights(*options.weights, table.rows.size(), weights);
+    if (!status.ok()) return status;
   }
-  if (labels && labels->size() != table.rows.size()) {
-    return mismatch(*options.labels, std::to_string(labels->size()) + " labels, but " +
-                                         *options.normdat + " has " + points + " points");
-  }
-  return Status::success();
-}
-
-// The name shown on the page: the file name without its folders.
-std::string baseName(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+  return checkSummaryOfTable(summary, table, options.weights ? &weights : nullptr,
+                             options.summary, *options.normdat);
 }
 
 }  // namespace
@@ -102,6 +128,7 @@ void fillPage(const ManifoldFile& manifold, const ComponentSummary& summary,
 }
 
 Status buildPage(const ViewOptions& options, PageData& page) {
+  if (options.model) return buildModelPage(options, page);
   GridKind kind = GridKind::graph;
   if (options.type && !parseGridKind(*options.type, kind)) {
     return Status::failure("manifit-view: unknown grid type " + *options.type + "\n" + viewUsage());
@@ -148,8 +175,13 @@ namespace {
 
 // The page must not replace one of the files it is drawn from.
 Status checkPageName(const ViewOptions& options) {
-  std::vector<NamedPath> inputs = {
-      {"-map", *options.map}, {"-normdat", *options.normdat}, {"-summary", options.summary}};
+  std::vector<NamedPath> inputs;
+  if (options.model) {
+    inputs = {{"-model", *options.model}, {"-d", *options.data}};
+  } else {
+    inputs = {{"-map", *options.map}, {"-normdat", *options.normdat}, {"-summary", options.summary}};
+    if (options.weights) inputs.emplace_back("-w", *options.weights);
+  }
   if (options.projections) inputs.emplace_back("-p", *options.projections);
   if (options.labels) inputs.emplace_back("-labels", *options.labels);
   return checkOutputsAreNotInputs(inputs, {{"-html", *options.html}});

@@ -2,6 +2,7 @@
 // and write the page.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,26 @@
 #include "view/view_options.h"
 
 namespace manifit {
+
+// The names of the files a page is drawn from, for messages: the map (the
+// -map or the -model file), the table of points and the optional per-point
+// files.
+struct InputNames {
+  std::string map;
+  std::string table;
+  std::optional<std::string> projections;
+  std::optional<std::string> labels;
+};
+
+// A failure naming the file when the projections or the labels are not one
+// per point of the table, or when the table's points have another dimension
+// than the map's.
+Status checkPointFiles(const InputNames& names, const PointTable& table,
+                       const std::vector<Projection>* projections,
+                       const std::vector<std::string>* labels, int mapDimension);
+
+// The name shown on the page: the file name without its folders.
+std::string baseName(const std::string& path);
 
 // The page's content from files that agree with each other; the columns,
 // their units and the node values in them are kept when already set.

@@ -42,7 +42,7 @@ bool convertDouble(const std::string& token, double& value) {
 
 // Reads the whole file in pieces, refusing it at the first NUL byte (text
 // holds none), so a device such as /dev/zero is refused at once.
-Status readWholeText(const std::string& path, std::string& text) {
+Status readWholeText(const std::string& path, std::string& text, size_t maxBytes) {
   const FilePointer in = openInputFile(path);
   if (!in) return Status::failure("Can not read " + path + "\n");
   char piece[65536];
@@ -53,6 +53,9 @@ Status readWholeText(const std::string& path, std::string& text) {
       text.append(piece, static_cast<size_t>(static_cast<const char*>(nul) - piece));
       const int line = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
       return lineError(path, line, "the file holds a NUL byte, so it is not a text file");
+    }
+    if (got > maxBytes - text.size()) {
+      return lineError(path, 0, "larger than " + std::to_string(maxBytes) + " bytes");
     }
     text.append(piece, got);
   }

@@ -3,6 +3,7 @@
 // conversion and messages that name the file and the line.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,10 @@ struct TextFile {
   std::vector<TextLine> lines;  // every line, blank ones included
 };
 
-// The file's bytes; "Can not read <path>" when it cannot be read.
-Status readWholeText(const std::string& path, std::string& text);
+// The file's bytes; "Can not read <path>" when it cannot be read, and a
+// failure when it holds more than maxBytes.
+Status readWholeText(const std::string& path, std::string& text,
+                     size_t maxBytes = static_cast<size_t>(-1));
 
 // Reads the whole file; a final line end does not start another line.
 Status readTextFile(const std::string& path, TextFile& file);
