@@ -189,8 +189,8 @@ bool readColumns(Reader& r, const Value& doc, ModelInput& m) {
   m.normalized = flag->boolean;
   if (!r.numbers(r.member(norm, "normalization", "mean"), "normalization.mean", dimension,
                  m.mean) ||
-      !r.numbers(r.member(norm, "normalization", "deviation"), "normalization.deviation",
-                 dimension, m.deviation)) {
+      !r.numbers(r.member(norm, "normalization", "deviation"), "normalization.deviation", dimension,
+                 m.deviation)) {
     return false;
   }
   for (size_t j = 0; j < m.deviation.size(); ++j) {
@@ -218,9 +218,8 @@ bool readComponents(Reader& r, const Value& doc, ModelInput& m) {
   }
   if (!r.rows(vectors, "components.vectors", static_cast<long long>(vectors->items.size()),
               dimension, s.components) ||
-      !r.numbers(r.member(comp, "components", "varianceFractions"),
-                 "components.varianceFractions", static_cast<long long>(s.components.size()),
-                 s.fractions)) {
+      !r.numbers(r.member(comp, "components", "varianceFractions"), "components.varianceFractions",
+                 static_cast<long long>(s.components.size()), s.fractions)) {
     return false;
   }
   s.componentCount = static_cast<int>(s.components.size());

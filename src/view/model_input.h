@@ -14,12 +14,12 @@
 namespace manifit {
 
 struct ModelInput {
-  std::string gridType;  // simplerectangular, sphere, linear, circle or elgraph
-  ManifoldFile manifold;                          // nodes in the fitted (normalized) units
-  std::vector<std::vector<double>> nodesInput;    // the same nodes in the input's units
-  ComponentSummary summary;                       // of the fitted table
-  std::vector<std::string> columns;               // one name per coordinate
-  bool normalized = false;                        // x_normalized = (x - mean) / deviation
+  std::string gridType;   // simplerectangular, sphere, linear, circle or elgraph
+  ManifoldFile manifold;  // nodes in the fitted (normalized) units
+  std::vector<std::vector<double>> nodesInput;  // the same nodes in the input's units
+  ComponentSummary summary;                     // of the fitted table
+  std::vector<std::string> columns;             // one name per coordinate
+  bool normalized = false;                      // x_normalized = (x - mean) / deviation
   std::vector<double> mean;
   std::vector<double> deviation;
   std::vector<HistoryEntry> history;

@@ -19,8 +19,8 @@ PointTable normalizedRows(const DataTable& table, const ModelInput& model) {
     for (int j = 0; j < table.dimension; ++j) {
       const size_t c = static_cast<size_t>(j);
       // Rounded to float as the fitting run's table was.
-      row[c] = model.normalized ? static_cast<float>((x[j] - model.mean[c]) / model.deviation[c])
-                                : x[j];
+      row[c] =
+          model.normalized ? static_cast<float>((x[j] - model.mean[c]) / model.deviation[c]) : x[j];
     }
   }
   return rows;
@@ -69,9 +69,8 @@ Status readTable(const ViewOptions& options, const ModelInput& model, PointTable
   if (!status.ok()) return status;
   const std::string& modelPath = *options.model;
   if (table.dimension != model.manifold.dimension) {
-    return Status::failure("Table file " + *options.data + ": " +
-                           std::to_string(table.dimension) + " coordinates, but the map of " +
-                           modelPath + " was fitted to " +
+    return Status::failure("Table file " + *options.data + ": " + std::to_string(table.dimension) +
+                           " coordinates, but the map of " + modelPath + " was fitted to " +
                            std::to_string(model.manifold.dimension) + "\n");
   }
   if (!columns.names.empty() && columns.names != model.columns && !defaultNames(model.columns)) {
@@ -95,8 +94,7 @@ GridShape modelShape(const ModelInput& model) {
   GridKind kind = GridKind::graph;
   GridShape shape;
   // A grown grid keeps its configured type but no longer matches it.
-  if (parseGridKind(model.gridType, kind) &&
-      shapeOfKind(model.manifold, kind, "", shape).ok()) {
+  if (parseGridKind(model.gridType, kind) && shapeOfKind(model.manifold, kind, "", shape).ok()) {
     return shape;
   }
   return recogniseShape(model.manifold);

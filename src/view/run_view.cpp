@@ -32,13 +32,12 @@ Status checkPointFiles(const InputNames& names, const PointTable& table,
                                      std::to_string(mapDimension));
   }
   if (projections && projections->size() != table.rows.size()) {
-    return mismatch(*names.projections, std::to_string(projections->size()) +
-                                            " projections, but " + names.table + " has " +
-                                            points + " points");
+    return mismatch(*names.projections, std::to_string(projections->size()) + " projections, but " +
+                                            names.table + " has " + points + " points");
   }
   if (labels && labels->size() != table.rows.size()) {
-    return mismatch(*names.labels, std::to_string(labels->size()) + " labels, but " +
-                                       names.table + " has " + points + " points");
+    return mismatch(*names.labels, std::to_string(labels->size()) + " labels, but " + names.table +
+                                       " has " + points + " points");
   }
   return Status::success();
 }
@@ -73,8 +72,8 @@ Status checkAgreement(const ViewOptions& options, const ManifoldFile& manifold,
     status = readRowWeights(*options.weights, table.rows.size(), weights);
     if (!status.ok()) return status;
   }
-  return checkSummaryOfTable(summary, table, options.weights ? &weights : nullptr,
-                             options.summary, *options.normdat);
+  return checkSummaryOfTable(summary, table, options.weights ? &weights : nullptr, options.summary,
+                             *options.normdat);
 }
 
 }  // namespace
@@ -179,7 +178,8 @@ Status checkPageName(const ViewOptions& options) {
   if (options.model) {
     inputs = {{"-model", *options.model}, {"-d", *options.data}};
   } else {
-    inputs = {{"-map", *options.map}, {"-normdat", *options.normdat}, {"-summary", options.summary}};
+    inputs = {
+        {"-map", *options.map}, {"-normdat", *options.normdat}, {"-summary", options.summary}};
     if (options.weights) inputs.emplace_back("-w", *options.weights);
   }
   if (options.projections) inputs.emplace_back("-p", *options.projections);

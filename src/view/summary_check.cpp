@@ -103,9 +103,8 @@ Status readRowWeights(const std::string& path, size_t count, std::vector<double>
     }
   }
   if (read.size() < count) {
-    return lineError(path, 0,
-                     std::to_string(read.size()) + " weights for " + std::to_string(count) +
-                         " points");
+    return lineError(
+        path, 0, std::to_string(read.size()) + " weights for " + std::to_string(count) + " points");
   }
   weights = std::move(read);
   return Status::success();

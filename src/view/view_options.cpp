@@ -41,12 +41,11 @@ Status scanViewOptions(int argc, const char* const* argv, ViewOptions& options) 
     std::optional<std::string>* value;
   };
   std::optional<std::string> summary;
-  const Slot slots[] = {{"-map", &options.map},       {"-normdat", &options.normdat},
-                        {"-html", &options.html},     {"-summary", &summary},
-                        {"-p", &options.projections}, {"-labels", &options.labels},
-                        {"-type", &options.type},     {"-model", &options.model},
-                        {"-d", &options.data},        {"-w", &options.weights},
-                        {"-na", &options.missing}};
+  const Slot slots[] = {
+      {"-map", &options.map},   {"-normdat", &options.normdat}, {"-html", &options.html},
+      {"-summary", &summary},   {"-p", &options.projections},   {"-labels", &options.labels},
+      {"-type", &options.type}, {"-model", &options.model},     {"-d", &options.data},
+      {"-w", &options.weights}, {"-na", &options.missing}};
   for (int i = 1; i < argc; i += 2) {
     const Slot* slot = nullptr;
     for (const Slot& candidate : slots) {
@@ -65,11 +64,10 @@ Status scanViewOptions(int argc, const char* const* argv, ViewOptions& options) 
   }
   if (options.model || options.data) {
     // The model form: the model carries the map and the summary.
-    for (const auto& [name, given] :
-         {std::pair<const char*, bool>{"-map", options.map.has_value()},
-          {"-normdat", options.normdat.has_value()},
-          {"-summary", options.summaryGiven},
-          {"-w", options.weights.has_value()}}) {
+    for (const auto& [name, given] : {std::pair<const char*, bool>{"-map", options.map.has_value()},
+                                      {"-normdat", options.normdat.has_value()},
+                                      {"-summary", options.summaryGiven},
+                                      {"-w", options.weights.has_value()}}) {
       if (given) return usageFailure(std::string(name) + " does not go with -model and -d");
     }
     if (!options.model) return usageFailure("-d needs -model");

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/json.h"
 #include "view/run_view.h"
 
 namespace manifit {
@@ -18,6 +19,12 @@ std::string format(const char* pattern, double value) {
   std::snprintf(buffer, sizeof buffer, pattern, value);
   return buffer;
 }
+
+// The points of the rectangle run: their mean is 0 and their variances along
+// the axes are 0.9525, 0.66 and 0.0125 of a total of 1.625.
+const std::vector<std::vector<double>> kRectangleRows = {
+    {-1, -1, 0.1}, {-0.9, -1, -0.1}, {-1, -0.8, 0}, {1, 1, 0.2},
+    {0.9, 0.8, 0}, {1, 0, -0.2},     {1, 0, 0},     {-1, 1, 0}};
 
 }  // namespace
 
@@ -159,17 +166,151 @@ FakeMap lineMap(int n) {
 std::string writeRectangleRun(const std::string& name) {
   const std::string folder = freshFolder(name);
   writeWholeFile(folder + "/map", manifoldText(rectangleMap(3, 2)));
-  writeWholeFile(folder + "/temp",
-                 summaryText({0, 0, 0}, {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}, {0.6, 0.3, 0.1}));
-  const std::vector<std::vector<double>> rows = {{-1, -1, 0.1}, {-0.9, -1, -0.1}, {-1, 0.1, 0},
-                                                 {1, 1, 0.2},   {0.9, 0.8, 0},    {1, 0, -0.2},
-                                                 {0.2, 0, 0},   {-1, 1, 0}};
+  // The summary is that of the table.
+  writeWholeFile(folder + "/temp", summaryText({0, 0, 0}, {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
+                                               {0.586154, 0.406154, 0.007692}));
+  const std::vector<std::vector<double>>& rows = kRectangleRows;
   writeWholeFile(folder + "/norm", tableText(rows));
   std::vector<std::array<double, 3>> projections;
   for (const auto& row : rows) projections.push_back({row[0], row[1], 0});
   writeWholeFile(folder + "/proj", projectionsText(projections));
   writeWholeFile(folder + "/labels", "a\na\na\nb\nb\nb\nc <&>\nc <&>\n");
   return folder;
+}
+
+const double kModelMean[3] = {10, -20, 0.5};
+const double kModelDeviation[3] = {2, 4, 0.25};
+
+namespace {
+
+json::Value numbers(const std::vector<double>& values) {
+  json::Value a = json::Value::array();
+  for (double x : values) a.push(json::Value::fromDouble(x));
+  return a;
+}
+
+template <size_t N>
+json::Value indexRows(const std::vector<std::array<int, N>>& rows) {
+  json::Value a = json::Value::array();
+  for (const auto& row : rows) {
+    json::Value r = json::Value::array();
+    for (int i : row) r.push(json::Value::fromInt(i));
+    a.push(std::move(r));
+  }
+  return a;
+}
+
+// The point in input units, rounded to float as a table file holds it.
+std::vector<double> inputUnits(const std::vector<double>& row) {
+  std::vector<double> out;
+  for (size_t k = 0; k < row.size(); ++k) {
+    out.push_back(static_cast<float>(row[k] * kModelDeviation[k] + kModelMean[k]));
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string rectangleModelText() {
+  const FakeMap map = rectangleMap(3, 2);
+  json::Value grid = json::Value::object();
+  grid.set("type", json::Value::fromString("simplerectangular"));
+  grid.set("size1", json::Value::fromInt(3));
+  grid.set("size2", json::Value::fromInt(2));
+  grid.set("dimension", json::Value::fromInt(3));
+  grid.set("manifoldDimension", json::Value::fromInt(2));
+  json::Value nodes = json::Value::array();
+  json::Value nodesInput = json::Value::array();
+  json::Value coordinates = json::Value::array();
+  for (size_t i = 0; i < map.nodes.size(); ++i) {
+    nodes.push(numbers(map.nodes[i]));
+    nodesInput.push(numbers(inputUnits(map.nodes[i])));
+    coordinates.push(numbers({map.gridCoords[i][0], map.gridCoords[i][1], 0}));
+  }
+  grid.set("nodes", std::move(nodes));
+  grid.set("nodesInput", std::move(nodesInput));
+  grid.set("gridCoordinates", std::move(coordinates));
+  grid.set("edges", indexRows(map.edges));
+  grid.set("ribs", indexRows(std::vector<std::array<int, 3>>{{1, 0, 2}, {4, 3, 5}}));
+  grid.set("triangles",
+           indexRows(std::vector<std::array<int, 3>>{{0, 1, 3}, {1, 3, 4}, {1, 2, 4}, {2, 4, 5}}));
+  grid.set("edgeCoefficients", numbers(std::vector<double>(map.edges.size(), 1.0)));
+  grid.set("ribCoefficients", numbers({1.0, 1.0}));
+
+  json::Value doc = json::Value::object();
+  doc.set("format", json::Value::fromString("manifit-model"));
+  doc.set("version", json::Value::fromInt(1));
+  doc.set("grid", std::move(grid));
+  json::Value columns = json::Value::array();
+  for (const char* name : {"a", "b", "c"}) columns.push(json::Value::fromString(name));
+  doc.set("columns", std::move(columns));
+  json::Value norm = json::Value::object();
+  norm.set("normalized", json::Value::fromBool(true));
+  norm.set("mean", numbers({kModelMean[0], kModelMean[1], kModelMean[2]}));
+  norm.set("deviation", numbers({kModelDeviation[0], kModelDeviation[1], kModelDeviation[2]}));
+  doc.set("normalization", std::move(norm));
+  json::Value comp = json::Value::object();
+  comp.set("mean", numbers({0, 0, 0}));
+  json::Value vectors = json::Value::array();
+  vectors.push(numbers({1, 0, 0}));
+  vectors.push(numbers({0, 1, 0}));
+  vectors.push(numbers({0, 0, 1}));
+  comp.set("vectors", std::move(vectors));
+  comp.set("varianceFractions", numbers({0.586154, 0.406154, 0.007692}));
+  doc.set("components", std::move(comp));
+  json::Value conf = json::Value::object();
+  conf.set("file", json::Value::fromString("manifit.ini"));
+  conf.set("algorithm", json::Value::fromInt(1));
+  conf.set("section", json::Value::fromString("#ALG1\n"));
+  doc.set("configuration", std::move(conf));
+  json::Value history = json::Value::array();
+  const double errors[5][2] = {{0.5, 0.6}, {0.3, 0.4}, {0.25, 0.35}, {0.2, 0.3}, {0.125, 0.25}};
+  for (int i = 0; i < 5; ++i) {
+    json::Value e = json::Value::object();
+    e.set("stage", json::Value::fromInt(i < 3 ? 1 : 2));
+    e.set("iteration", json::Value::fromInt(i < 3 ? i : i - 3));
+    e.set("error", json::Value::fromDouble(errors[i][0]));
+    e.set("testError", json::Value::fromDouble(errors[i][1]));
+    e.set("gmse", json::Value::null());
+    e.set("df", json::Value::fromDouble(0.01));
+    history.push(std::move(e));
+  }
+  doc.set("history", std::move(history));
+  doc.set("finalError", json::Value::fromDouble(0.125));
+  doc.set("fvu", json::Value::fromDouble(0.05));
+  json::Value points = json::Value::object();
+  points.set("fit", json::Value::fromInt(6));
+  points.set("test", json::Value::fromInt(2));
+  points.set("discarded", json::Value::fromInt(0));
+  doc.set("points", std::move(points));
+  std::string text;
+  std::string message;
+  EXPECT_TRUE(json::write(doc, text, message)) << message;
+  return text;
+}
+
+std::string writeModelRun(const std::string& name) {
+  const std::string folder = freshFolder(name);
+  writeWholeFile(folder + "/model.json", rectangleModelText());
+  std::string table = std::to_string(kRectangleRows.size()) + " 3\n";
+  std::string csv = "a,b,c,kind\n";
+  const char* kinds[] = {"x", "x", "x", "y", "y", "y", "z", "z"};
+  for (size_t p = 0; p < kRectangleRows.size(); ++p) {
+    const std::vector<double> row = inputUnits(kRectangleRows[p]);
+    for (size_t k = 0; k < row.size(); ++k) {
+      table += format("%.9g", row[k]) + (k + 1 < row.size() ? " " : "\n");
+      csv += format("%.9g", row[k]) + ",";
+    }
+    csv += std::string(kinds[p]) + "\n";
+  }
+  writeWholeFile(folder + "/table.txt", table);
+  writeWholeFile(folder + "/table.csv", csv);
+  return folder;
+}
+
+std::vector<std::string> modelRunArguments(const std::string& folder, const std::string& table) {
+  return {"-model", folder + "/model.json", "-d", folder + "/" + table,
+          "-html",  folder + "/page.html"};
 }
 
 }  // namespace manifit

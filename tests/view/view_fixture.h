@@ -54,4 +54,20 @@ FakeMap lineMap(int n);
 // first two axes; returns the folder. Files: map, temp, norm, proj, labels.
 std::string writeRectangleRun(const std::string& name);
 
+// The model file of the run of writeRectangleRun: the same map, summary
+// and points, with the columns "a", "b", "c" normalized by the means
+// kModelMean and deviations kModelDeviation, and a training history of two
+// stages (iterations 0-2 and 0-1) with test errors.
+extern const double kModelMean[3];
+extern const double kModelDeviation[3];
+std::string rectangleModelText();
+
+// The files of that run in model form; returns the folder. Files: model.json,
+// table.txt (the points in input units, table format), table.csv (the same
+// with a header "a,b,c,kind" and a text column "kind": x x x y y y z z).
+std::string writeModelRun(const std::string& name);
+
+// The arguments that draw folder/page.html from model.json and the table.
+std::vector<std::string> modelRunArguments(const std::string& folder, const std::string& table);
+
 }  // namespace manifit
