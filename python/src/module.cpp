@@ -78,6 +78,7 @@ py::dict mapToDict(const FittedMap& map) {
   out["type"] = map.type;
   out["size1"] = map.size1;
   out["size2"] = map.size2;
+  out["manifold_dimension"] = map.manifoldDimension;
   out["nodes"] = toArray(map.nodes, {n, map.dimension});
   out["grid_coordinates"] = toArray(map.gridCoordinates, {n, 3});
   out["edges"] = pairsToArray(map.edges);
@@ -95,6 +96,9 @@ FittedMap dictToMap(const py::dict& in) {
   map.type = in["type"].cast<std::string>();
   map.size1 = in["size1"].cast<int>();
   map.size2 = in["size2"].cast<int>();
+  if (in.contains("manifold_dimension")) {
+    map.manifoldDimension = in["manifold_dimension"].cast<int>();
+  }
   FloatArray nodes = FloatArray::ensure(in["nodes"]);
   if (!nodes || nodes.ndim() != 2 || nodes.shape(0) < 1 || nodes.shape(1) < 1) {
     throw py::value_error("map: nodes must be an array of shape (nodes, dimension)");
