@@ -218,10 +218,11 @@ class ElasticMap(TransformerMixin, BaseEstimator):
         model["configuration_file"] = ""
         model["algorithm"] = 0
         model["section"] = getattr(self, "_section", "")
-        parts = self.rows_ if self.rows_ is not None else np.zeros(0, dtype=np.int32)
-        model["fit_points"] = int(np.count_nonzero(parts == 0))
-        model["test_points"] = int(np.count_nonzero(parts == 1))
-        model["discarded_points"] = int(np.count_nonzero(parts == 2))
+        if self.rows_ is not None:
+            counts = tuple(int(np.count_nonzero(self.rows_ == part)) for part in (0, 1, 2))
+        else:  # a loaded map keeps the counts its file recorded
+            counts = getattr(self, "_point_counts", (0, 0, 0))
+        model["fit_points"], model["test_points"], model["discarded_points"] = counts
         return model
 
     def _normalized(self, table):
@@ -321,13 +322,16 @@ def _shortest(value):
 
 def load(path):
     """The fitted ElasticMap of a model file written by ElasticMap.save (or by
-    manifit -model); its parameters come from the configuration section the
-    file records."""
+    manifit -model); its grid, schedule and normalization come from the
+    configuration section the file records (the file keeps the counts of a
+    test split, not test_size)."""
     model = _core.read_model(str(path))
     estimator = ElasticMap(**_recorded_params(model))
     estimator._set_fitted(model)
     estimator.nodes_input_ = model["nodes_input"]
     estimator._section = model["section"]
+    estimator._point_counts = (int(model["fit_points"]), int(model["test_points"]),
+                               int(model["discarded_points"]))
     estimator.n_features_in_ = int(estimator.nodes_.shape[1])
     columns = list(model["columns"])
     if columns != [f"x{k + 1}" for k in range(len(columns))]:
