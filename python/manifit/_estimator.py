@@ -8,7 +8,7 @@ from sklearn.base import BaseEstimator, TransformerMixin
 from sklearn.utils.validation import check_is_fitted
 
 from . import _core
-from ._params import CONFIG_GRID_NAMES, check_params
+from ._params import CONFIG_GRID_NAMES, check_params, section_text
 from ._surface import surface_points
 from ._validation import as_weights, validate_table
 
@@ -83,6 +83,7 @@ class ElasticMap(TransformerMixin, BaseEstimator):
                            _run_options(checked), progress)
         self._set_fitted(result)
         self._summarize_training(table, weights)
+        self._section = section_text(checked)
         return self
 
     def transform(self, X):
@@ -121,7 +122,7 @@ class ElasticMap(TransformerMixin, BaseEstimator):
     def save(self, path):
         """Write the fitted map to a model file that manifit.load reads back."""
         check_is_fitted(self, "nodes_")
-        _core.write_model(self._model(), str(path))
+        _core.write_model(self._model_file(), str(path))
 
     def write_manifold(self, path, data_name="none"):
         """Write the manifold file of the command-line tool's -o option."""
@@ -149,6 +150,7 @@ class ElasticMap(TransformerMixin, BaseEstimator):
         self.rib_coefficients_ = fitted["rib_coefficients"]
         self.grid_type_ = CONFIG_GRID_NAMES.get(fitted["type"], fitted["type"])
         self.grid_size_ = (int(fitted["size1"]), int(fitted["size2"]))
+        self._manifold_dimension = int(fitted["manifold_dimension"])
         self.normalized_ = bool(result["normalized"])
         self.mean_ = result["mean"]
         self.scale_ = result["scale"]
@@ -162,7 +164,7 @@ class ElasticMap(TransformerMixin, BaseEstimator):
         self.final_error_ = float(result["final_error"])
         self.fvu_ = float(result["fvu"]) if "fvu" in result else None
         self.hits_ = None
-        self.rows_ = result["rows"]
+        self.rows_ = result.get("rows")
 
     def _summarize_training(self, table, weights):
         """hits_ (fitted points nearest to each node) and fvu_ (the fraction
@@ -192,6 +194,7 @@ class ElasticMap(TransformerMixin, BaseEstimator):
                 "grid_coordinates": self.grid_coordinates_,
                 "edge_coefficients": self.edge_coefficients_,
                 "rib_coefficients": self.rib_coefficients_,
+                "manifold_dimension": self._manifold_dimension,
             },
             "normalized": self.normalized_,
             "mean": self.mean_,
@@ -202,9 +205,25 @@ class ElasticMap(TransformerMixin, BaseEstimator):
             "history": self.history_,
             "final_error": self.final_error_,
             "fvu": self.fvu_,
-            "columns": list(getattr(self, "feature_names_in_", [])),
             "rows": self.rows_,
         }
+
+    def _model_file(self):
+        """The fitted map with everything the model file holds."""
+        model = self._model()
+        names = getattr(self, "feature_names_in_", None)
+        model["columns"] = ([str(name) for name in names] if names is not None else
+                            [f"x{k + 1}" for k in range(self.nodes_.shape[1])])
+        model["nodes_input"] = self.nodes_input_
+        model["configuration_file"] = ""
+        model["algorithm"] = 0
+        model["section"] = getattr(self, "_section", "")
+        if self.rows_ is not None:
+            counts = tuple(int(np.count_nonzero(self.rows_ == part)) for part in (0, 1, 2))
+        else:  # a loaded map keeps the counts its file recorded
+            counts = getattr(self, "_point_counts", (0, 0, 0))
+        model["fit_points"], model["test_points"], model["discarded_points"] = counts
+        return model
 
     def _normalized(self, table):
         """The table in the fitted units: (x - mean) / deviation per column in
@@ -303,16 +322,43 @@ def _shortest(value):
 
 def load(path):
     """The fitted ElasticMap of a model file written by ElasticMap.save (or by
-    manifit -model)."""
+    manifit -model); its grid, schedule and normalization come from the
+    configuration section the file records (the file keeps the counts of a
+    test split, not test_size)."""
     model = _core.read_model(str(path))
-    fitted = model["map"]
-    grid = CONFIG_GRID_NAMES.get(fitted["type"])
-    size = (int(fitted["size1"]), int(fitted["size2"]))
-    estimator = ElasticMap(grid=grid, size=size if grid in ("rectangle", "sphere") else size[0],
-                           normalize=bool(model["normalized"]))
+    estimator = ElasticMap(**_recorded_params(model))
     estimator._set_fitted(model)
-    columns = model.get("columns") or []
-    estimator.n_features_in_ = int(fitted["nodes"].shape[1])
-    if columns and not all(c == f"x{i + 1}" for i, c in enumerate(columns)):
+    estimator.nodes_input_ = model["nodes_input"]
+    estimator._section = model["section"]
+    estimator._point_counts = (int(model["fit_points"]), int(model["test_points"]),
+                               int(model["discarded_points"]))
+    estimator.n_features_in_ = int(estimator.nodes_.shape[1])
+    columns = list(model["columns"])
+    if columns != [f"x{k + 1}" for k in range(len(columns))]:
         estimator.feature_names_in_ = np.asarray(columns, dtype=object)
     return estimator
+
+
+def _recorded_params(model):
+    """Estimator parameters from the model file's section text, or, when it
+    has none that reads, from its grid."""
+    import os
+    import tempfile
+
+    params = {"normalize": bool(model["normalized"])}
+    if model["section"]:
+        handle, name = tempfile.mkstemp(suffix=".ini", text=True)
+        try:
+            with os.fdopen(handle, "w") as file:
+                file.write(model["section"])
+            params.update(_section_params(_core.read_configuration(name, model["algorithm"])))
+            return params
+        except ValueError:
+            pass
+        finally:
+            os.remove(name)
+    fitted = model["map"]
+    grid = CONFIG_GRID_NAMES.get(fitted["type"], "rectangle")
+    size = (int(fitted["size1"]), int(fitted["size2"]))
+    params.update(grid=grid, size=size if grid in ("rectangle", "sphere") else size[0])
+    return params

@@ -112,8 +112,10 @@ def _check_stage(item, position):
         stage[key] = int(value)
     if not isinstance(stage["minimize"], bool):
         raise ValueError(f"{where}: minimize must be True or False; got {stage['minimize']!r}")
-    if not isinstance(stage["type"], str) or len(stage["type"]) > 999:
-        raise ValueError(f"{where}: type must be a text ('grow' or 'break'); got {stage['type']!r}")
+    kind_text = stage["type"]
+    if (not isinstance(kind_text, str) or len(kind_text) > 999
+            or any(c in kind_text for c in " =\t\r\n")):
+        raise ValueError(f"{where}: type must be one word ('grow' or 'break'); got {kind_text!r}")
     return stage
 
 
@@ -168,3 +170,33 @@ def check_params(params):
         "n_threads": threads,
         "verbose": int(verbose),
     }
+
+
+def _setting(value):
+    if isinstance(value, bool):
+        return "true" if value else "false"
+    if isinstance(value, float):
+        import numpy as np
+
+        return str(np.float32(value))  # reads back as the same 32-bit float
+    return str(value)
+
+
+def section_text(checked, number=0):
+    """The checked parameters as a configuration section "#ALG<number>" that
+    the command-line tool reads into the same grid and schedule."""
+    lines = [f"#ALG{number}", "algtype epoch", f"grid.type {checked['config_type']}",
+             f"grid.size1 {checked['size1']}", f"grid.size2 {checked['size2']}",
+             f"grid.minclust {checked['minclust']}"]
+    lines += [f"init.stretch{k + 1} {_setting(s)}" for k, s in enumerate(checked["stretch"])]
+    for i, stage in enumerate(checked["stages"]):
+        lines.append(f"{'adapt' if stage['kind'] == 'adapt' else 'epoch'}.id {i + 1}")
+        # Every key sets the most recent stage, whatever its kind.
+        for key in ("ep", "rp", "eps", "epsSLAU", "numiter", "numiterSLAU", "extrapolate",
+                    "minimize"):
+            lines.append(f"epoch.{key} {_setting(stage[key])}")
+        for key in ("numstep", "numevery", "epsMSE"):
+            lines.append(f"adapt.{key} {_setting(stage[key])}")
+        if stage["type"]:
+            lines.append(f"adapt.type {stage['type']}")
+    return "\n".join(lines) + "\n"

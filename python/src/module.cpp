@@ -10,7 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "arrays.h"
 #include "fit_bridge.h"
+#include "model_io.h"
 
 namespace py = pybind11;
 
@@ -25,59 +27,13 @@ std::string trimmed(std::string text) {
   return text;
 }
 
-using FloatArray = py::array_t<float, py::array::c_style | py::array::forcecast>;
-using IntArray = py::array_t<int, py::array::c_style | py::array::forcecast>;
-
-template <typename T>
-py::array_t<T> toArray(const std::vector<T>& values, std::vector<py::ssize_t> shape) {
-  py::array_t<T> array(shape);
-  std::copy(values.begin(), values.end(), array.mutable_data());
-  return array;
-}
-
-template <size_t N>
-py::array_t<int> pairsToArray(const std::vector<std::array<int, N>>& items) {
-  py::array_t<int> array({static_cast<py::ssize_t>(items.size()), static_cast<py::ssize_t>(N)});
-  int* out = array.mutable_data();
-  for (const std::array<int, N>& item : items) out = std::copy(item.begin(), item.end(), out);
-  return array;
-}
-
-template <size_t N>
-std::vector<std::array<int, N>> arrayToItems(const py::handle& value, const char* what,
-                                             int nodeCount) {
-  IntArray array = IntArray::ensure(value);
-  if (!array || (array.size() > 0 && (array.ndim() != 2 || array.shape(1) != N))) {
-    throw py::value_error(std::string("map: ") + what + " must be an array of shape (k, " +
-                          std::to_string(N) + ")");
-  }
-  std::vector<std::array<int, N>> items(static_cast<size_t>(array.size() / N));
-  const int* in = array.data();
-  for (std::array<int, N>& item : items) {
-    for (size_t q = 0; q < N; ++q, ++in) {
-      if (*in < 0 || *in >= nodeCount) {
-        throw py::value_error(std::string("map: ") + what + " refer to node " +
-                              std::to_string(*in) + ", but the map has " +
-                              std::to_string(nodeCount) + " nodes");
-      }
-      item[q] = *in;
-    }
-  }
-  return items;
-}
-
-std::vector<float> floatVector(const py::handle& value) {
-  FloatArray array = FloatArray::ensure(value);
-  if (!array) throw py::value_error("map: expected an array of numbers");
-  return std::vector<float>(array.data(), array.data() + array.size());
-}
-
 py::dict mapToDict(const FittedMap& map) {
   const auto n = static_cast<py::ssize_t>(map.nodeCount());
   py::dict out;
   out["type"] = map.type;
   out["size1"] = map.size1;
   out["size2"] = map.size2;
+  out["manifold_dimension"] = map.manifoldDimension;
   out["nodes"] = toArray(map.nodes, {n, map.dimension});
   out["grid_coordinates"] = toArray(map.gridCoordinates, {n, 3});
   out["edges"] = pairsToArray(map.edges);
@@ -95,6 +51,9 @@ FittedMap dictToMap(const py::dict& in) {
   map.type = in["type"].cast<std::string>();
   map.size1 = in["size1"].cast<int>();
   map.size2 = in["size2"].cast<int>();
+  if (in.contains("manifold_dimension")) {
+    map.manifoldDimension = in["manifold_dimension"].cast<int>();
+  }
   FloatArray nodes = FloatArray::ensure(in["nodes"]);
   if (!nodes || nodes.ndim() != 2 || nodes.shape(0) < 1 || nodes.shape(1) < 1) {
     throw py::value_error("map: nodes must be an array of shape (nodes, dimension)");
@@ -324,4 +283,8 @@ PYBIND11_MODULE(_core, module) {
              py::arg("data_name"), "Write the manifold file of a fitted map.");
   module.def("read_configuration", &readConfiguration, py::arg("path"), py::arg("n"),
              "Grid settings, strategy and stages of one numbered section of a configuration file.");
+  module.def("write_model", &writeModel, py::arg("model"), py::arg("path"),
+             "Write a fitted map and its statistics to a model file.");
+  module.def("read_model", &readModel, py::arg("path"),
+             "The fitted map and statistics of a model file.");
 }

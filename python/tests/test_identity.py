@@ -108,3 +108,21 @@ def test_test_split_matches_t(wine, run_tool):
     for record, line in zip(model.history_, lines):
         train, test = line.split()[5].split("/")
         assert ("%g" % record["error"], "%g" % record["test_error"]) == (train, test)
+
+
+@pytest.mark.parametrize("params", [
+    {"grid": "rectangle", "size": (7, 5), "stretch": (0.9, 0.6, 0.3),
+     "schedule": [(2, 0.5), {"ep": 0.2, "rp": 0.05, "extrapolate": 1, "numiter": 15}]},
+    {"grid": "line", "size": 4, "schedule": [
+        (1, 1), {"kind": "adapt", "type": "grow", "numstep": 4, "epsMSE": 0.0, "numiter": 10},
+        {"kind": "adapt", "type": "break", "numstep": 2, "numiterSLAU": 50}]},
+    {"grid": "graph", "size": 16, "minclust": 3, "schedule": [{"eps": 0.005, "epsSLAU": 0.001}]},
+    {"grid": "sphere", "size": (5, 3), "schedule": [{"minimize": False}, (0.3, 0.3)]},
+])
+def test_recorded_section_runs_the_same_fit(wine, run_tool, params):
+    """The configuration section a fitted estimator records (and saves in its
+    model file) makes the command-line tool fit exactly the same map."""
+    model = manifit.ElasticMap(**params).fit(wine)
+    tool = run_tool(wine, "-i", "fit.ini", "-n", "0", "-o", "out.map", "-p", "out.proj",
+                    files={"fit.ini": model._section})
+    assert_same_run(model, wine, tool)
