@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
+#include <new>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -46,21 +48,35 @@ void parallelFor(long count, double costPerItem, const std::function<void(long, 
     work(0, count);
     return;
   }
+  // What each piece threw, handed to the caller once every thread has ended.
+  std::vector<std::exception_ptr> thrown(static_cast<size_t>(pieces));
+  const auto runPiece = [&work, &thrown, count, pieces](long piece) {
+    try {
+      work(count * piece / pieces, count * (piece + 1) / pieces);
+    } catch (...) {
+      thrown[static_cast<size_t>(piece)] = std::current_exception();
+    }
+  };
   std::vector<std::thread> helpers;
   helpers.reserve(static_cast<size_t>(pieces - 1));
   long inlineFrom = pieces;  // pieces no thread could be started for
   for (long piece = 1; piece < pieces; ++piece) {
     try {
-      helpers.emplace_back(work, count * piece / pieces, count * (piece + 1) / pieces);
+      helpers.emplace_back(runPiece, piece);
     } catch (const std::system_error&) {
+      inlineFrom = piece;
+      break;
+    } catch (const std::bad_alloc&) {
       inlineFrom = piece;
       break;
     }
   }
-  work(0, count / pieces);
-  for (long piece = inlineFrom; piece < pieces; ++piece)
-    work(count * piece / pieces, count * (piece + 1) / pieces);
+  runPiece(0);
+  for (long piece = inlineFrom; piece < pieces; ++piece) runPiece(piece);
   for (std::thread& helper : helpers) helper.join();
+  for (const std::exception_ptr& failure : thrown) {
+    if (failure) std::rethrow_exception(failure);
+  }
 }
 
 }  // namespace manifit

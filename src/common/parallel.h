@@ -19,7 +19,8 @@ void setWorkerThreads(int count);
 // Runs work(begin, end) over [0, count) in contiguous pieces, the first on
 // the calling thread, and returns once every piece is done. A range whose
 // cost (count x costPerItem, in arithmetic operations) is small stays on the
-// calling thread.
+// calling thread. When pieces throw, the exception of the first of them (in
+// range order) is thrown to the caller after every piece has ended.
 void parallelFor(long count, double costPerItem, const std::function<void(long, long)>& work);
 
 }  // namespace manifit

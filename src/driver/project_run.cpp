@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/output.h"
+#include "common/run_failure.h"
 #include "common/status.h"
 #include "common/suggest.h"
 #include "common/version.h"
@@ -140,7 +141,7 @@ int runProject(int argc, const char* const* argv) {
     flushOutput();
     return 0;
   }
-  const Status done = project(options);
+  const Status done = guardRun([&options] { return project(options); });
   flushOutput();
   if (!done.ok()) {
     warn("%s", done.message.c_str());

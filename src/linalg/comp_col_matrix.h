@@ -18,8 +18,8 @@ class CompColMatrix {
   int dims[2] = {0, 0};
 
   // Entries of one column keep the order they had in the source. Every
-  // source index must lie inside dims; otherwise the conversion stops the
-  // process with a message.
+  // source index must lie inside dims; otherwise the conversion ends the
+  // run with a message (see fatal.h).
   explicit CompColMatrix(const CoordMatrix& source);
 
   double value(int p) const { return values[p]; }

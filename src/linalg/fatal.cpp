@@ -1,23 +1,17 @@
 #include "linalg/fatal.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <string>
 
-#include "common/output.h"
+#include "common/run_failure.h"
 
 namespace manifit {
 
 void fatalToStderr(const char* message) {
-  flushOutput();
-  std::fprintf(stderr, "%s\n", message);
-  std::fflush(stderr);
-  std::exit(1);
+  throw RunFailure(Status::failureOnStandardError(std::string(message) + "\n"));
 }
 
 void fatalToStdout(const char* message) {
-  print("%s\n", message);
-  flushOutput();
-  std::exit(1);
+  throw RunFailure(Status::failure(std::string(message) + "\n"));
 }
 
 }  // namespace manifit

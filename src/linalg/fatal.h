@@ -1,13 +1,15 @@
-// Fatal conditions of the linear algebra: a fixed message, then the process
-// ends with exit status 1. Nothing is handed back to the caller.
+// Fatal conditions of the linear algebra: a fixed message that ends the run
+// with exit status 1. The condition is thrown as a RunFailure, which the
+// entry point of the run turns into its failed status; the program then
+// prints the message on its stream and ends with that status.
 #pragma once
 
 namespace manifit {
 
-// Writes message and a newline to standard error, flushes, exits with 1.
+// Ends the run with message and a newline for standard error, status 1.
 [[noreturn]] void fatalToStderr(const char* message);
 
-// Writes message and a newline to standard output, flushes, exits with 1.
+// Ends the run with message and a newline for standard output, status 1.
 [[noreturn]] void fatalToStdout(const char* message);
 
 }  // namespace manifit

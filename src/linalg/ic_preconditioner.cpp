@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
+#include <string>
 #include <utility>
 #include <vector>
 
-#include "common/output.h"
 #include "linalg/csc_tri_solve.h"
 #include "linalg/fatal.h"
 
@@ -84,10 +82,8 @@ void IcPreconditioner::requireDiagonals() const {
   const int n = dims[1];
   for (int j = 0; j < n; ++j) {
     if (col_start[j] == col_start[j + 1] || row_index[col_start[j]] != j) {
-      flushOutput();
-      std::fprintf(stderr, "IC Preconditioner: diagonal not found!%d\n", j);
-      std::fflush(stderr);
-      std::exit(1);
+      const std::string message = "IC Preconditioner: diagonal not found!" + std::to_string(j);
+      fatalToStderr(message.c_str());
     }
   }
 }

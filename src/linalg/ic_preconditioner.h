@@ -19,7 +19,7 @@ class IcPreconditioner {
 
   // Copies the lower triangle of A, sorts each column by row, checks that
   // each column starts with its diagonal and factors in place. A missing
-  // diagonal ends the process with status 1.
+  // diagonal ends the run with status 1 (see fatal.h).
   explicit IcPreconditioner(const CompColMatrix& A);
 
   // z = (L L')^-1 r, a fresh vector; r's length must equal the order.

@@ -46,6 +46,10 @@ MV_Vector_double::~MV_Vector_double() {
 MV_Vector_double& MV_Vector_double::newsize(int n) {
   if (n == length_) return *this;
   releaseElements(storage_);
+  // A failure leaves an empty vector behind, which its owner can still
+  // destroy or resize.
+  storage_ = nullptr;
+  length_ = 0;
   storage_ = allocateElements<double>(n);
   if (storage_ == nullptr) fatalToStderr("Error : NULL pointer in operator= ");
   length_ = n;

@@ -1,6 +1,6 @@
 // Dense vector of ints with value semantics: it owns one contiguous
-// array, copying copies the elements. Any failure to obtain storage prints
-// a fixed message and ends the process with status 1.
+// array, copying copies the elements. Any failure to obtain storage ends
+// the run with a fixed message and status 1 (see fatal.h).
 #pragma once
 
 namespace manifit {

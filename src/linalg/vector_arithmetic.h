@@ -1,8 +1,8 @@
 // Arithmetic on dense double vectors, as the conjugate-gradient solve uses
 // it. Every element-wise operation walks the indices in ascending order; the
 // sum, difference and scalar multiple return a fresh vector. A length
-// mismatch prints a fixed message on standard output and ends the process
-// with status 1 before any element is touched.
+// mismatch ends the run with a fixed message for standard output and
+// status 1 before any element is touched (see fatal.h).
 #pragma once
 
 #include "linalg/mv_vector_double.h"

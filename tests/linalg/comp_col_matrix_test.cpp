@@ -87,19 +87,19 @@ TEST(CompColMatrixDeathTest, FatalConditions) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        a* vectorOf({1, 1});
+        endAsTheProgramDoes([&] { a* vectorOf({1, 1}); });
       },
       ExitedWithCode(1), exactly("Error in CompCol Matvec -- incompatible dimensions.\n"));
   EXPECT_EXIT(
       {
         watchStandardError();
-        convert(2, 2, {{0, 2, 1.0}});
+        endAsTheProgramDoes([&] { convert(2, 2, {{0, 2, 1.0}}); });
       },
       ExitedWithCode(1), exactly("Error in CompCol conversion -- entry index out of range.\n"));
   EXPECT_EXIT(
       {
         watchStandardError();
-        convert(2, 2, {{-1, 0, 1.0}});
+        endAsTheProgramDoes([&] { convert(2, 2, {{-1, 0, 1.0}}); });
       },
       ExitedWithCode(1), exactly("Error in CompCol conversion -- entry index out of range.\n"));
 }

@@ -84,7 +84,7 @@ TEST(CscKernelsDeathTest, DescriptorAndArgumentChecksInOrder) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        multiplyWithDescriptor(1);
+        endAsTheProgramDoes([&] { multiplyWithDescriptor(1); });
       },
       ExitedWithCode(1), exactly("Must have general matrix\n"));
 
@@ -95,7 +95,7 @@ TEST(CscKernelsDeathTest, DescriptorAndArgumentChecksInOrder) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        general.run();
+        endAsTheProgramDoes([&] { general.run(); });
       },
       ExitedWithCode(1), exactly("Must have general matrix\n"));
   TriSolveCall beta;
@@ -104,7 +104,7 @@ TEST(CscKernelsDeathTest, DescriptorAndArgumentChecksInOrder) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        beta.run();
+        endAsTheProgramDoes([&] { beta.run(); });
       },
       ExitedWithCode(1), exactly("beta != 0 not implemented\n"));
   TriSolveCall transa;
@@ -113,7 +113,7 @@ TEST(CscKernelsDeathTest, DescriptorAndArgumentChecksInOrder) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        transa.run();
+        endAsTheProgramDoes([&] { transa.run(); });
       },
       ExitedWithCode(1), exactly("Bad transa\n"));
   TriSolveCall lowerUpper;
@@ -123,7 +123,7 @@ TEST(CscKernelsDeathTest, DescriptorAndArgumentChecksInOrder) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        lowerUpper.run();
+        endAsTheProgramDoes([&] { lowerUpper.run(); });
       },
       ExitedWithCode(1), exactly("Bad descra[1]\n"));
   TriSolveCall diagonal;
@@ -132,7 +132,7 @@ TEST(CscKernelsDeathTest, DescriptorAndArgumentChecksInOrder) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        diagonal.run();
+        endAsTheProgramDoes([&] { diagonal.run(); });
       },
       ExitedWithCode(1), exactly("Bad descra[2]\n"));
   TriSolveCall unitd;
@@ -140,7 +140,7 @@ TEST(CscKernelsDeathTest, DescriptorAndArgumentChecksInOrder) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        unitd.run();
+        endAsTheProgramDoes([&] { unitd.run(); });
       },
       ExitedWithCode(1), exactly("unitd != 1 not implemented\n"));
 }

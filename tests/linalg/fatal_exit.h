@@ -1,13 +1,18 @@
 // Helpers for death tests of the fatal messages: the child process routes
 // the stream under test to the captured standard error and silences the
-// other one, and the message is matched exactly.
+// other one, ends as the program ends a run that meets the condition, and
+// the message is matched exactly.
 #pragma once
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+
+#include "common/output.h"
+#include "common/run_failure.h"
 
 namespace manifit {
 
@@ -26,6 +31,20 @@ inline void watchStandardError() {
   std::fflush(stdout);
   const int sink = open("/dev/null", O_WRONLY);
   dup2(sink, fileno(stdout));
+}
+
+// Runs body as the program runs a whole run: a condition that ends the run
+// is printed on its stream and the process ends with its status, as main
+// does; a body that completes ends the process with status 0.
+template <typename Body>
+void endAsTheProgramDoes(Body body) {
+  const Status status = guardRun([&body] {
+    body();
+    return Status::success();
+  });
+  printStatusMessage(status);
+  flushOutput();
+  std::exit(status.exitCode);
 }
 
 // A regular expression that matches exactly text.

@@ -110,7 +110,7 @@ TEST(IcPreconditionerDeathTest, MissingDiagonalNamesTheFirstFailingColumn) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        IcPreconditioner m(a);
+        endAsTheProgramDoes([&] { IcPreconditioner m(a); });
       },
       ExitedWithCode(1), exactly("IC Preconditioner: diagonal not found!3\n"));
   // A column without any entry fails the same way.
@@ -118,7 +118,7 @@ TEST(IcPreconditionerDeathTest, MissingDiagonalNamesTheFirstFailingColumn) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        IcPreconditioner m(emptyColumn);
+        endAsTheProgramDoes([&] { IcPreconditioner m(emptyColumn); });
       },
       ExitedWithCode(1), exactly("IC Preconditioner: diagonal not found!1\n"));
 }
@@ -128,7 +128,7 @@ TEST(IcPreconditionerDeathTest, ShapeChecks) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        m.apply(vectorOf({1, 1}));
+        endAsTheProgramDoes([&] { m.apply(vectorOf({1, 1})); });
       },
       ExitedWithCode(1),
       exactly("IC Preconditioner: vector length does not match the matrix order!\n"));
@@ -136,7 +136,7 @@ TEST(IcPreconditionerDeathTest, ShapeChecks) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        IcPreconditioner p(wide);
+        endAsTheProgramDoes([&] { IcPreconditioner p(wide); });
       },
       ExitedWithCode(1), exactly("IC Preconditioner: matrix is not square!\n"));
 }

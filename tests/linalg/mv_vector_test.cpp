@@ -96,7 +96,7 @@ TEST(MvVectorDeathTest, StorageFailuresPrintOnStandardError) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        MV_Vector_double v(-1);
+        endAsTheProgramDoes([&] { MV_Vector_double v(-1); });
       },
       ExitedWithCode(1),
       exactly("Error: NULL pointer in MV_Vector_double(int) constructor \n"
@@ -104,7 +104,7 @@ TEST(MvVectorDeathTest, StorageFailuresPrintOnStandardError) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        MV_Vector_double v(-1, 0.0);
+        endAsTheProgramDoes([&] { MV_Vector_double v(-1, 0.0); });
       },
       ExitedWithCode(1),
       exactly("Error: NULL pointer in MV_Vector_double(int) constructor \n"
@@ -112,13 +112,13 @@ TEST(MvVectorDeathTest, StorageFailuresPrintOnStandardError) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        MV_Vector_double v(nullptr, -2);
+        endAsTheProgramDoes([&] { MV_Vector_double v(nullptr, -2); });
       },
       ExitedWithCode(1), exactly("Error: Null pointer in MV_Vector_double(double*, int) \n"));
   EXPECT_EXIT(
       {
         watchStandardError();
-        MV_Vector_int v(-1);
+        endAsTheProgramDoes([&] { MV_Vector_int v(-1); });
       },
       ExitedWithCode(1),
       exactly("Error: NULL pointer in MV_Vector_int(int) constructor \n"
@@ -126,21 +126,25 @@ TEST(MvVectorDeathTest, StorageFailuresPrintOnStandardError) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        MV_Vector_int v(nullptr, -2);
+        endAsTheProgramDoes([&] { MV_Vector_int v(nullptr, -2); });
       },
       ExitedWithCode(1), exactly("Error: Null pointer in MV_Vector_int(int*, int) \n"));
   EXPECT_EXIT(
       {
         watchStandardError();
-        MV_Vector_double v(1);
-        v.newsize(-3);
+        endAsTheProgramDoes([&] {
+          MV_Vector_double v(1);
+          v.newsize(-3);
+        });
       },
       ExitedWithCode(1), exactly("Error : NULL pointer in operator= \n"));
   EXPECT_EXIT(
       {
         watchStandardError();
-        MV_Vector_int v(1);
-        v.newsize(-3);
+        endAsTheProgramDoes([&] {
+          MV_Vector_int v(1);
+          v.newsize(-3);
+        });
       },
       ExitedWithCode(1), exactly("Error : NULL pointer in operator= \n"));
 }

@@ -49,33 +49,37 @@ TEST(VectorArithmeticDeathTest, LengthMismatchesPrintOnStandardOutput) {
   EXPECT_EXIT(
       {
         watchStandardOutput();
-        three + four;
+        endAsTheProgramDoes([&] { three + four; });
       },
       ExitedWithCode(1), exactly("Incompatible vector lengths in +.\n"));
   EXPECT_EXIT(
       {
         watchStandardOutput();
-        MV_Vector_double x(three);
-        x += four;
+        endAsTheProgramDoes([&] {
+          MV_Vector_double x(three);
+          x += four;
+        });
       },
       ExitedWithCode(1), exactly("Incompatible vector lengths in +.\n"));
   EXPECT_EXIT(
       {
         watchStandardOutput();
-        three - four;
+        endAsTheProgramDoes([&] { three - four; });
       },
       ExitedWithCode(1), exactly("Incompatible vector lengths in -.\n"));
   EXPECT_EXIT(
       {
         watchStandardOutput();
-        MV_Vector_double x(three);
-        x -= four;
+        endAsTheProgramDoes([&] {
+          MV_Vector_double x(three);
+          x -= four;
+        });
       },
       ExitedWithCode(1), exactly("Incompatible vector lengths in -.\n"));
   EXPECT_EXIT(
       {
         watchStandardOutput();
-        dot(three, four);
+        endAsTheProgramDoes([&] { dot(three, four); });
       },
       ExitedWithCode(1), exactly("Incompatible dimensions in dot(). \n"));
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/output.h"
+#include "common/run_failure.h"
 #include "linalg/comp_col_matrix.h"
 #include "linalg/ic_preconditioner.h"
 #include "linalg/matrix_builders.h"
@@ -125,6 +126,34 @@ TEST(SparseSystem, SingularSystemKeepsFiniteCoordinates) {
   EXPECT_EQ(capture.text(), "Result = 1 , tol =  1.00000, iter = 7\n");
   EXPECT_EQ(coordinates[0], 2.0);
   EXPECT_EQ(coordinates[1], 2.0);
+}
+
+}  // namespace manifit
+
+namespace manifit {
+
+TEST(SparseSystem, AMissingDiagonalEndsTheGuardedRunAndTheSystemCanBeRebuilt) {
+  SparseSystem system;
+  system.size = 2;
+  system.reset();
+  system.add(0, 0, 4.0);
+  system.add(1, 0, -1.0);
+  system.add(0, 1, -1.0);
+  system.buildMatrix();
+  const Status status = guardRun([&system] {
+    system.buildPreconditioner();
+    return Status::success();
+  });
+  EXPECT_EQ(status.exitCode, 1);
+  EXPECT_EQ(status.stream, MessageStream::StandardError);
+  EXPECT_EQ(status.message, "IC Preconditioner: diagonal not found!1\n");
+  EXPECT_EQ(system.preconditioner, nullptr);
+
+  addTridiagonal(system);
+  system.buildMatrix();
+  system.buildPreconditioner();
+  ASSERT_NE(system.preconditioner, nullptr);
+  EXPECT_EQ(system.preconditioner->values[0], 2.0);
 }
 
 }  // namespace manifit
