@@ -4,8 +4,7 @@
 #include <cmath>
 
 #include "common/output.h"
-#include "common/parallel.h"
-#include "components/residual_sums.h"
+#include "components/residual_data.h"
 #include "components/unit_vectors.h"
 
 namespace manifit {
@@ -26,24 +25,15 @@ void keepDirection(const std::vector<double>& sx, double W, double St, const std
 
 }  // namespace
 
-void refineLine(const Residuals& R, const float* weights, std::vector<double>& v,
+void refineLine(const ResidualData& R, const float* weights, std::vector<double>& v,
                 std::vector<double>& b) {
   const size_t n = v.size();
-  const size_t m = n > 0 ? R[0].size() : 0;
   const double norm = vectorNorm(v);
   const double vv = norm * norm;
 
-  // Each t_j sums its coordinates in order; the points are independent and
-  // go to the worker threads in ranges.
-  std::vector<double> t(m, 0.0);
-  parallelFor(static_cast<long>(m), 3.0 * static_cast<double>(n), [&](long begin, long end) {
-    for (size_t i = 0; i < n; ++i) {
-      const float* x = R[i].data();
-      for (size_t j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j)
-        t[j] += (x[j] - b[i]) * v[i];
-    }
-    for (size_t j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j) t[j] /= vv;
-  });
+  std::vector<double> t;
+  R.linePositions(v, b, vv, t);
+  const size_t m = t.size();
 
   double W = 0.0;
   double St = 0.0;
@@ -58,7 +48,7 @@ void refineLine(const Residuals& R, const float* weights, std::vector<double>& v
 
   std::vector<double> sx;
   std::vector<double> sxt;
-  regressionSums(R, weights, t, sx, sxt);
+  R.regressionSums(weights, t, sx, sxt);
   std::vector<double> newV(n, 0.0);
   std::vector<double> newB(n, 0.0);
   bool finite = true;
@@ -80,7 +70,7 @@ void refineLine(const Residuals& R, const float* weights, std::vector<double>& v
   b = newB;
 }
 
-int fitLine(const Residuals& R, const float* weights, std::vector<double>& v,
+int fitLine(const ResidualData& R, const float* weights, std::vector<double>& v,
             std::vector<double>& b, bool quiet) {
   std::vector<double> previousV = v;
   std::vector<double> previousB = b;

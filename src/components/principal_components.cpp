@@ -1,8 +1,10 @@
 #include "components/principal_components.h"
 
+#include <memory>
+
 #include "common/output.h"
 #include "components/line_fit.h"
-#include "components/residual_sums.h"
+#include "components/residual_data.h"
 #include "components/unit_vectors.h"
 #include "data/column_statistics.h"
 #include "data/data_table.h"
@@ -34,11 +36,11 @@ void computeMean(const DataTable& table, std::vector<double>& mean) {
 
 // Removes the direction v from the residuals and returns the weighted
 // variance of the points' positions p_j = sum_i R[i][j] v_i along it.
-double deflate(Residuals& R, const float* weights, const std::vector<double>& v) {
+double deflate(ResidualData& R, const float* weights, const std::vector<double>& v) {
   double W = 0.0;
   double S1 = 0.0;
   double S2 = 0.0;
-  deflateResiduals(R, weights, v, W, S1, S2);
+  R.deflate(weights, v, W, S1, S2);
   if (W == 0.0) return 0.0;
   const double variance = S2 / W - (S1 / W) * (S1 / W);
   // Rounding can leave a vanishing variance slightly below 0.
@@ -50,17 +52,17 @@ double deflate(Residuals& R, const float* weights, const std::vector<double>& v)
 void PrincipalComponents::computeComponents(int k) {
   const DataTable& data = *table;
   const size_t n = static_cast<size_t>(data.dimension);
-  const size_t m = static_cast<size_t>(data.pointCount);
   componentCount = k;
   components.assign(static_cast<size_t>(k), std::vector<double>(n, 0.0));
   variances.assign(static_cast<size_t>(k), 0.0);
 
   computeMean(data, mean);
-  Residuals R(n, std::vector<float>(m));
-  for (size_t j = 0; j < m; ++j) {
-    const float* x = data.row(static_cast<int>(j));
-    for (size_t i = 0; i < n; ++i) R[i][j] = static_cast<float>(x[i] - mean[i]);
-  }
+  std::unique_ptr<ResidualData> residuals;
+  if (storedResiduals)
+    residuals = std::make_unique<StoredResiduals>(data, mean);
+  else
+    residuals = std::make_unique<TableResiduals>(data, mean);
+  ResidualData& R = *residuals;
   const float* weights = data.weighted ? data.weights.data() : nullptr;
 
   // The line fit uses mean as its offset vector b and overwrites it.

@@ -18,6 +18,10 @@ struct PrincipalComponents {
   const DataTable* table = nullptr;
   std::vector<double> variances;  // fractions of the total after toVarianceFractions
   int componentCount = 0;
+  // Keeps the residuals as a matrix of their own (a second copy of the
+  // table) instead of forming them from the table on every pass; the same
+  // numbers either way.
+  bool storedResiduals = false;
 
   PrincipalComponents() = default;
   explicit PrincipalComponents(const DataTable& analysed) : table(&analysed) {}

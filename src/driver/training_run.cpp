@@ -233,7 +233,10 @@ Status runTraining(const Options& options, PreparedData& prepared) {
   std::vector<std::string>& unwritten = prepared.unwritten;
   if (!grid->writeManifold(*options.output, options.dataName, &outputs))
     unwritten.push_back(*options.output + " (-o)");
-  if (options.projections && !grid->writeProjections(*options.projections, working, &outputs))
+  // The final assignment above holds every point's nearest node of the
+  // fitted grid: the projections need no search of their own.
+  if (options.projections &&
+      !grid->writeProjections(*options.projections, working, &outputs, &map.assignment))
     unwritten.push_back(*options.projections + " (-p)");
   writeResultFiles(options, prepared, *grid, map, record);
   Status status = Status::success();

@@ -1,6 +1,7 @@
 #include "grid/centroid_sums.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/parallel.h"
 #include "data/data_table.h"
@@ -43,15 +44,20 @@ double centroidSquareSumStreamed(const DataTable& table, const NodeAssignment& a
       for (size_t k = static_cast<size_t>(from); k < static_cast<size_t>(to); ++k) c[k] += x[k];
     }
   });
-  for (int i = 0; i < lists; ++i) {
-    const size_t size = assignment.lists[static_cast<size_t>(i)].size();
-    if (size == 0) continue;
-    double* c = &centroids[static_cast<size_t>(i) * width];
-    for (size_t k = 0; k < width; ++k) c[k] /= static_cast<double>(size);
-  }
+  return centroidSquareSumFromSums(table, assignment, owner, std::move(centroids), lists,
+                                   dimension);
+}
 
-  // Each point's squared distance to its centroid.
-  std::vector<double> distances(points, 0.0);
+namespace {
+
+// Each point's squared distance to its node's centroid, over the worker
+// threads, into distances[p]; points without a node keep 0.
+void centroidDistances(const DataTable& table, const std::vector<int>& owner,
+                       const std::vector<double>& centroids, int dimension,
+                       std::vector<double>& distances) {
+  const size_t width = static_cast<size_t>(std::max(dimension, 0));
+  const size_t points = owner.size();
+  distances.assign(points, 0.0);
   parallelFor(static_cast<long>(points), 4.0 * static_cast<double>(width),
               [&](long begin, long end) {
                 std::vector<const float*> rows;
@@ -74,9 +80,34 @@ double centroidSquareSumStreamed(const DataTable& table, const NodeAssignment& a
                 for (size_t j = 0; j < at.size(); ++j)
                   distances[static_cast<size_t>(at[j])] = found[j];
               });
+}
 
-  // Summed in node order, each node's points in list order.
+}  // namespace
+
+double centroidSquareSumFromSums(const DataTable& table, const NodeAssignment& assignment,
+                                 const std::vector<int>& owner, std::vector<double> sums, int lists,
+                                 int dimension) {
+  const size_t width = static_cast<size_t>(std::max(dimension, 0));
+  if (sums.size() < static_cast<size_t>(std::max(lists, 0)) * width)
+    return centroidSquareSumByLists(table, assignment, lists, dimension);
+  for (int i = 0; i < lists; ++i) {
+    const size_t size = assignment.lists[static_cast<size_t>(i)].size();
+    if (size == 0) continue;
+    double* c = &sums[static_cast<size_t>(i) * width];
+    for (size_t k = 0; k < width; ++k) c[k] /= static_cast<double>(size);
+  }
   double sum = 0.0;
+  if (owner.empty()) {
+    for (int i = 0; i < lists; ++i) {
+      const double* c = &sums[static_cast<size_t>(i) * width];
+      for (int p : assignment.lists[static_cast<size_t>(i)])
+        sum += squaredDistance(table.row(p), c, dimension);
+    }
+    return sum;
+  }
+  std::vector<double> distances;
+  centroidDistances(table, owner, sums, dimension, distances);
+  // Summed in node order, each node's points in list order.
   for (int i = 0; i < lists; ++i) {
     for (int p : assignment.lists[static_cast<size_t>(i)]) sum += distances[static_cast<size_t>(p)];
   }

@@ -64,6 +64,11 @@ class Grid {
   void assignToNodes(NodeAssignment& assignment, const DataTable& table,
                      PrunedSearch& pruned) const;
   double centroidRms(const DataTable& table, const NodeAssignment& assignment) const;
+  // The same figure from the per-node coordinate sums of the assigned points
+  // (node i's sums at [i * dimension, (i + 1) * dimension), each list added in
+  // its order), read once more only for the distances.
+  double centroidRms(const DataTable& table, const NodeAssignment& assignment,
+                     std::vector<double> pointSums) const;
   double gmse(Grid& reference) const;
 
   // Grid files.
@@ -77,8 +82,12 @@ class Grid {
   // The same, also giving the nearest node (-1 when there is none, and out
   // is then untouched) and the squared distance to it.
   void projectPoint(const float* x, float* out, int& node, float& squaredDistance) const;
+  // nearestNodes, when given, is the table's nearest-node assignment for the
+  // grid as it is now (as assignToNodes gives it): its nodes are used instead
+  // of searching again.
   bool writeProjections(const std::string& path, const DataTable& table,
-                        StagedOutputs* staging = nullptr);
+                        StagedOutputs* staging = nullptr,
+                        const NodeAssignment* nearestNodes = nullptr);
 
   // Topology changes driven by the data.
   void splitEdge(int edge);

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "common/parallel.h"
 #include "data/data_table.h"
@@ -67,6 +68,18 @@ double Grid::centroidRms(const DataTable& table, const NodeAssignment& assignmen
   const double sum = pointOwners(assignment, lists, table.pointCount, owner)
                          ? centroidSquareSumStreamed(table, assignment, owner, lists, dimension)
                          : centroidSquareSumByLists(table, assignment, lists, dimension);
+  return std::sqrt(sum / table.pointCount);
+}
+
+double Grid::centroidRms(const DataTable& table, const NodeAssignment& assignment,
+                         std::vector<double> pointSums) const {
+  if (table.pointCount <= 0) return 0.0;
+  const int lists = static_cast<int>(
+      std::min(assignment.lists.size(), static_cast<size_t>(std::max(nodeCount, 0))));
+  std::vector<int> owner;
+  if (!pointOwners(assignment, lists, table.pointCount, owner)) owner.clear();
+  const double sum =
+      centroidSquareSumFromSums(table, assignment, owner, std::move(pointSums), lists, dimension);
   return std::sqrt(sum / table.pointCount);
 }
 

@@ -15,6 +15,7 @@
 #include "geometry/distance.h"
 #include "geometry/nearest_node.h"
 #include "grid/grid.h"
+#include "grid/projection_pieces.h"
 
 namespace manifit {
 
@@ -51,17 +52,18 @@ NodeSearch nearestNodeSearch(const Grid& grid) {
                         grid.dimension);
 }
 
-// Projection onto the nearest triangle that has node k as a corner:
-// out[q] = (c2 - c0) v + (c1 - c0) u + c0. False when no triangle applies.
-bool projectOnTriangles(const Grid& grid, const float* x, int k, std::array<float, 3>& out) {
+// Projection onto the nearest of the triangles visit offers, all of which
+// have node k as a corner: out[q] = (c2 - c0) v + (c1 - c0) u + c0. False
+// when no triangle applies.
+template <typename Visit>
+bool projectOnTriangles(const Grid& grid, const float* x, Visit visit, std::array<float, 3>& out) {
   float bestD = kInfinity;
   int bestTriangle = -1;
   float bestU = 0.0f;
   float bestV = 0.0f;
-  for (size_t t = 0; t < grid.triangles.size(); ++t) {
+  visit([&](size_t t) {
     const std::array<int, 3>& tri = grid.triangles[t];
-    if (tri[0] != k && tri[1] != k && tri[2] != k) continue;
-    if (!cached(grid, tri[0]) || !cached(grid, tri[1]) || !cached(grid, tri[2])) continue;
+    if (!cached(grid, tri[0]) || !cached(grid, tri[1]) || !cached(grid, tri[2])) return;
     float u = 0.0f;
     float v = 0.0f;
     const float d = pointTriangle(x, nodeRow(grid, tri[0]), nodeRow(grid, tri[1]),
@@ -72,7 +74,7 @@ bool projectOnTriangles(const Grid& grid, const float* x, int k, std::array<floa
       bestU = u;
       bestV = v;
     }
-  }
+  });
   if (bestTriangle < 0) return false;
   const std::array<int, 3>& tri = grid.triangles[static_cast<size_t>(bestTriangle)];
   for (int q = 0; q < 3; ++q) {
@@ -84,16 +86,16 @@ bool projectOnTriangles(const Grid& grid, const float* x, int k, std::array<floa
   return true;
 }
 
-// Projection onto the nearest edge that has node k as an end:
-// out[q] = (c1 - c0) t + c0. False when no edge applies.
-bool projectOnEdges(const Grid& grid, const float* x, int k, std::array<float, 3>& out) {
+// Projection onto the nearest of the edges visit offers, all of which have
+// node k as an end: out[q] = (c1 - c0) t + c0. False when no edge applies.
+template <typename Visit>
+bool projectOnEdges(const Grid& grid, const float* x, Visit visit, std::array<float, 3>& out) {
   float bestD = kInfinity;
   int bestEdge = -1;
   float bestT = 0.0f;
-  for (size_t e = 0; e < grid.edges.size(); ++e) {
+  visit([&](size_t e) {
     const std::array<int, 2>& edge = grid.edges[e];
-    if (edge[0] != k && edge[1] != k) continue;
-    if (!cached(grid, edge[0]) || !cached(grid, edge[1])) continue;
+    if (!cached(grid, edge[0]) || !cached(grid, edge[1])) return;
     float t = 0.0f;
     const float d =
         pointSegment(x, nodeRow(grid, edge[0]), nodeRow(grid, edge[1]), grid.dimension, t);
@@ -102,7 +104,7 @@ bool projectOnEdges(const Grid& grid, const float* x, int k, std::array<float, 3
       bestD = d;
       bestT = t;
     }
-  }
+  });
   if (bestEdge < 0) return false;
   const std::array<int, 2>& edge = grid.edges[static_cast<size_t>(bestEdge)];
   for (int q = 0; q < 3; ++q) {
@@ -117,19 +119,93 @@ bool allFinite(const std::array<float, 3>& values) {
   return std::isfinite(values[0]) && std::isfinite(values[1]) && std::isfinite(values[2]);
 }
 
-// The projection of x, whose nearest node is k, onto the grid.
-void projectFromNode(const Grid& grid, const float* x, int k, float* out) {
-  std::array<float, 3> projected{};
-  const bool found = grid.triangles.empty() ? projectOnEdges(grid, x, k, projected)
-                                            : projectOnTriangles(grid, x, k, projected);
-  if (!found || !allFinite(projected)) {
-    // No applicable triangle or edge: the nearest node stands for the point.
-    for (int q = 0; q < 3; ++q) projected[static_cast<size_t>(q)] = gridCoord(grid, k, q);
+// The projection of x, whose nearest node is k, from what the triangle or
+// edge search found; without an applicable piece the nearest node stands
+// for the point.
+void finishProjection(const Grid& grid, int k, bool found, const std::array<float, 3>& projected,
+                      float* out) {
+  for (int q = 0; q < 3; ++q) {
+    out[q] =
+        found && allFinite(projected) ? projected[static_cast<size_t>(q)] : gridCoord(grid, k, q);
   }
-  for (int q = 0; q < 3; ++q) out[q] = projected[static_cast<size_t>(q)];
 }
 
 }  // namespace
+
+PieceIncidence pieceIncidence(const Grid& grid) {
+  PieceIncidence incidence;
+  incidence.triangles = !grid.triangles.empty();
+  const size_t nodes = static_cast<size_t>(std::max(grid.nodeCount, 0));
+  incidence.pieces.assign(nodes, std::vector<int>());
+  auto add = [&](int node, size_t piece) {
+    if (node >= 0 && static_cast<size_t>(node) < nodes)
+      incidence.pieces[static_cast<size_t>(node)].push_back(static_cast<int>(piece));
+  };
+  if (incidence.triangles) {
+    for (size_t t = 0; t < grid.triangles.size(); ++t) {
+      const std::array<int, 3>& tri = grid.triangles[t];
+      add(tri[0], t);
+      if (tri[1] != tri[0]) add(tri[1], t);
+      if (tri[2] != tri[0] && tri[2] != tri[1]) add(tri[2], t);
+    }
+  } else {
+    for (size_t e = 0; e < grid.edges.size(); ++e) {
+      add(grid.edges[e][0], e);
+      if (grid.edges[e][1] != grid.edges[e][0]) add(grid.edges[e][1], e);
+    }
+  }
+  return incidence;
+}
+
+void projectFromNodeScanning(const Grid& grid, const float* x, int k, float* out) {
+  std::array<float, 3> projected{};
+  bool found = false;
+  if (!grid.triangles.empty()) {
+    found = projectOnTriangles(
+        grid, x,
+        [&](auto&& each) {
+          for (size_t t = 0; t < grid.triangles.size(); ++t) {
+            const std::array<int, 3>& tri = grid.triangles[t];
+            if (tri[0] == k || tri[1] == k || tri[2] == k) each(t);
+          }
+        },
+        projected);
+  } else {
+    found = projectOnEdges(
+        grid, x,
+        [&](auto&& each) {
+          for (size_t e = 0; e < grid.edges.size(); ++e) {
+            if (grid.edges[e][0] == k || grid.edges[e][1] == k) each(e);
+          }
+        },
+        projected);
+  }
+  finishProjection(grid, k, found, projected, out);
+}
+
+void projectFromNodeListed(const Grid& grid, const PieceIncidence& incidence, const float* x, int k,
+                           float* out) {
+  std::array<float, 3> projected{};
+  bool found = false;
+  const bool listed = k >= 0 && static_cast<size_t>(k) < incidence.pieces.size() &&
+                      incidence.triangles == !grid.triangles.empty();
+  if (!listed) {
+    projectFromNodeScanning(grid, x, k, out);
+    return;
+  }
+  const std::vector<int>& pieces = incidence.pieces[static_cast<size_t>(k)];
+  const size_t count = incidence.triangles ? grid.triangles.size() : grid.edges.size();
+  auto visit = [&](auto&& each) {
+    for (int piece : pieces) {
+      if (piece >= 0 && static_cast<size_t>(piece) < count) each(static_cast<size_t>(piece));
+    }
+  };
+  if (incidence.triangles)
+    found = projectOnTriangles(grid, x, visit, projected);
+  else
+    found = projectOnEdges(grid, x, visit, projected);
+  finishProjection(grid, k, found, projected, out);
+}
 
 void Grid::projectPoint(const float* x, float* out) const {
   int k = -1;
@@ -142,11 +218,11 @@ void Grid::projectPoint(const float* x, float* out, int& node, float& squaredDis
   squaredDistance = 0.0f;
   nearestNodesWith(bestKernel(), nearestNodeSearch(*this), &x, 1, &node, &squaredDistance);
   if (node < 0) return;
-  projectFromNode(*this, x, node, out);
+  projectFromNodeScanning(*this, x, node, out);
 }
 
-bool Grid::writeProjections(const std::string& path, const DataTable& table,
-                            StagedOutputs* staging) {
+bool Grid::writeProjections(const std::string& path, const DataTable& table, StagedOutputs* staging,
+                            const NodeAssignment* nearestNodes) {
   if (table.pointCount > 0 && table.dimension < dimension) {
     print("Can not write projections to %s: the table has %i columns, the grid %i\n", path.c_str(),
           table.dimension, dimension);
@@ -165,16 +241,28 @@ bool Grid::writeProjections(const std::string& path, const DataTable& table,
   const size_t count = static_cast<size_t>(std::max(table.pointCount, 0));
   std::vector<float> projections(count * 3, 0.0f);
   const NodeSearch search = nearestNodeSearch(*this);
-  const double perPoint = 3.0 * search.nodeLimit * std::max(dimension, 1);
+  const PieceIncidence incidence = pieceIncidence(*this);
+  std::vector<int> owner;
+  const bool known = nearestNodes != nullptr && search.nodeLimit == nodeCount &&
+                     nearestNodes->lists.size() == static_cast<size_t>(std::max(nodeCount, 0)) &&
+                     pointOwners(*nearestNodes, nodeCount, table.pointCount, owner);
+  const double perPoint =
+      known ? 40.0 * std::max(dimension, 1) : 3.0 * search.nodeLimit * std::max(dimension, 1);
   parallelFor(table.pointCount, perPoint, [&](long begin, long end) {
-    std::vector<int> nearest(static_cast<size_t>(end - begin));
-    std::vector<float> distance(static_cast<size_t>(end - begin));
+    const size_t range = static_cast<size_t>(end - begin);
+    std::vector<int> nearest(range);
     const float* const* points = table.rows.data() + begin;
-    nearestNodesWith(bestKernel(), search, points, end - begin, nearest.data(), distance.data());
+    if (known) {
+      for (size_t j = 0; j < range; ++j) nearest[j] = owner[static_cast<size_t>(begin) + j];
+    } else {
+      std::vector<float> distance(range);
+      nearestNodesWith(bestKernel(), search, points, end - begin, nearest.data(), distance.data());
+    }
     for (long p = begin; p < end; ++p) {
       const int k = nearest[static_cast<size_t>(p - begin)];
       if (k >= 0)
-        projectFromNode(*this, points[p - begin], k, &projections[static_cast<size_t>(p) * 3]);
+        projectFromNodeListed(*this, incidence, points[p - begin], k,
+                              &projections[static_cast<size_t>(p) * 3]);
     }
   });
   for (size_t p = 0; p < count; ++p) {

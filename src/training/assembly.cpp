@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <ctime>
+#include <utility>
 
 #include "common/parallel.h"
 #include "data/data_table.h"
@@ -131,10 +132,14 @@ long ElasticMap::computeRhs(int coordinate, double* out) {
   return static_cast<long>(clock() - start);
 }
 
-void ElasticMap::computeAllRhs(std::vector<double>& out) {
+void ElasticMap::computeAllRhs(std::vector<double>& out, std::vector<double>* pointSums) {
   const int n = grid->nodeCount;
   const size_t dim = static_cast<size_t>(std::max(grid->dimension, 0));
   out.assign(static_cast<size_t>(std::max(n, 0)) * dim, 0.0);
+  // Unweighted, the right-hand sides before the division are the plain sums;
+  // weighted, the plain sums are kept beside them in the same pass.
+  const bool plainBeside = pointSums != nullptr && data->weighted;
+  if (plainBeside) pointSums->assign(out.size(), 0.0);
   const int lists = std::min(n, static_cast<int>(assignment.lists.size()));
   // Adds w x_p[k] to the sums of node i, for the coordinates k in [from, to).
   auto addPoint = [&](int i, int p, size_t from, size_t to) {
@@ -143,6 +148,10 @@ void ElasticMap::computeAllRhs(std::vector<double>& out) {
     if (data->weighted) {
       const float w = data->weights[static_cast<size_t>(p)];
       for (size_t k = from; k < to; ++k) sum[k] += x[k] * w;
+      if (plainBeside) {
+        double* plain = &(*pointSums)[static_cast<size_t>(i) * dim];
+        for (size_t k = from; k < to; ++k) plain[k] += x[k];
+      }
     } else {
       for (size_t k = from; k < to; ++k) sum[k] += x[k];
     }
@@ -164,12 +173,17 @@ void ElasticMap::computeAllRhs(std::vector<double>& out) {
       for (int p : assignment.lists[static_cast<size_t>(i)]) addPoint(i, p, 0, dim);
     }
   }
+  if (pointSums != nullptr && !data->weighted) *pointSums = out;
   for (double& value : out)
     value = data->weighted ? value / data->totalWeight : value / data->pointCount;
 }
 
 double ElasticMap::mse() const {
   return grid->centroidRms(*data, assignment);
+}
+
+double ElasticMap::mse(std::vector<double> pointSums) const {
+  return grid->centroidRms(*data, assignment, std::move(pointSums));
 }
 
 double ElasticMap::testMse() const {

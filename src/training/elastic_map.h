@@ -84,8 +84,12 @@ class ElasticMap {
   long computeRhs(int coordinate, double* out);
   // Every coordinate's right-hand side in one pass over the points:
   // out[i * dimension + k] = computeRhs(k)[i], the same sums in the same order.
-  void computeAllRhs(std::vector<double>& out);
+  // With pointSums, the same pass also leaves there each node's plain sums of
+  // its points' coordinates (unweighted, before the division), which is what
+  // the error figure needs: mse(pointSums) gives mse() without its own pass.
+  void computeAllRhs(std::vector<double>& out, std::vector<double>* pointSums = nullptr);
   double mse() const;
+  double mse(std::vector<double> pointSums) const;
   double testMse() const;
 
   // Parts of the schedule and the epoch.

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/output.h"
@@ -48,13 +49,14 @@ long ElasticMap::runEpoch() {
   std::vector<double> solution(static_cast<size_t>(n));
   std::vector<float> solved(static_cast<size_t>(n));
   std::vector<double> allRhs;
+  std::vector<double> pointSums;
 
   for (int it = 0; stage.minimize && it < stage.numiter; ++it) {
     const long assignTicks = assignPoints();
     const long assemblyTicks = assembleSystem();
     mark = clock();
 
-    computeAllRhs(allRhs);
+    computeAllRhs(allRhs, &pointSums);
     for (int k = 0; k < dim; ++k) {
       for (int i = 0; i < n; ++i) {
         solution[static_cast<size_t>(i)] =
@@ -114,10 +116,10 @@ long ElasticMap::runEpoch() {
     if (testData != nullptr) {
       entry.testError = testMse();
       entry.hasTestError = true;
-      entry.error = mse();
+      entry.error = mse(std::move(pointSums));
       errors = streamDouble(entry.error) + "/" + streamDouble(entry.testError);
     } else {
-      entry.error = mse();
+      entry.error = mse(std::move(pointSums));
       errors = streamDouble(entry.error);
     }
     progress.push_back(entry);

@@ -48,6 +48,24 @@ class StreamedSumsTest : public ::testing::Test {
     }
   }
 
+  // The error figure from the right-hand-side pass's sums against its own
+  // pass over the points, bit for bit.
+  void expectSameError(const char* what) {
+    std::vector<double> rhs;
+    std::vector<double> sums;
+    map.computeAllRhs(rhs, &sums);
+    ASSERT_EQ(rhs.size(), sums.size()) << what;
+    const double plain = map.mse();
+    const double reused = map.mse(sums);
+    EXPECT_EQ(0, std::memcmp(&plain, &reused, sizeof plain))
+        << what << ": " << plain << " against " << reused;
+    // The right-hand sides themselves are the same with or without the sums.
+    std::vector<double> alone;
+    map.computeAllRhs(alone);
+    ASSERT_EQ(alone.size(), rhs.size());
+    EXPECT_EQ(0, std::memcmp(alone.data(), rhs.data(), rhs.size() * sizeof(double))) << what;
+  }
+
   DataTable table;
   LinearGrid line;
   ElasticMap map;
@@ -72,6 +90,34 @@ TEST_F(StreamedSumsTest, AllRightHandSidesMatchEachCoordinatesSums) {
   // A list out of point order takes the list-by-list path, with its own order.
   std::swap(map.assignment.lists[3].front(), map.assignment.lists[3].back());
   expectSameRhs();
+}
+
+TEST_F(StreamedSumsTest, ErrorFigureFromTheRightHandSideSumsIsTheSame) {
+  const int saved = workerThreads();
+  for (int threads : {1, 3}) {
+    setWorkerThreads(threads);
+    expectSameError("unweighted");
+  }
+  setWorkerThreads(saved);
+  // Nodes without points, and points without a node.
+  map.assignment.lists[5].clear();
+  map.assignment.lists[6].clear();
+  expectSameError("empty lists");
+  // Weighted points: the right-hand sides carry the weights, the figure not.
+  table.weights.assign(30000, 0.0f);
+  std::mt19937 random(9);
+  std::uniform_real_distribution<float> weight(0.1f, 3.0f);
+  table.totalWeight = 0.0f;
+  for (float& w : table.weights) table.totalWeight += (w = weight(random));
+  table.weighted = true;
+  expectSameError("weighted");
+  // A list out of point order: summed list by list on both sides.
+  std::swap(map.assignment.lists[3].front(), map.assignment.lists[3].back());
+  expectSameError("unordered list");
+  // Sums of the wrong size are not trusted: the figure makes its own pass.
+  const double plain = map.mse();
+  const double refused = map.mse(std::vector<double>(3, 1.0));
+  EXPECT_EQ(0, std::memcmp(&plain, &refused, sizeof plain));
 }
 
 TEST_F(StreamedSumsTest, ErrorFigureMatchesTheListByListSum) {
