@@ -1,7 +1,8 @@
 #include "config/section_check.h"
 
-#include <fstream>
+#include <cstdio>
 
+#include "common/input_file.h"
 #include "common/suggest.h"
 
 namespace manifit {
@@ -50,6 +51,36 @@ int tokens(const std::string& line, std::string out[2]) {
   return found;
 }
 
+// A configuration file is small: one longer than this many lines, or with a
+// line longer than the configuration reader takes, is left to that reader's
+// messages.
+constexpr size_t kMostLines = 100000;
+constexpr size_t kLongestLine = 899;
+
+// The file's lines without their ends, up to the end of the file, a NUL
+// byte, a line too long or too many lines (so a device such as /dev/zero
+// stops at once); what comes after is never read.
+void readLines(std::FILE* file, std::vector<std::string>& lines) {
+  std::string line;
+  int c = 0;
+  while ((c = std::getc(file)) != EOF) {
+    if (c == '\0') return;
+    if (c != '\n') {
+      if (line.size() > kLongestLine) return;  // 899 characters and '\r' pass
+      line.push_back(static_cast<char>(c));
+      continue;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (lines.size() == kMostLines) return;
+    lines.push_back(line);
+    line.clear();
+  }
+  if (!line.empty()) {
+    if (line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+}
+
 std::string at(const std::string& path, int line) {
   return path + ", line " + std::to_string(line) + ": ";
 }
@@ -58,16 +89,11 @@ std::string at(const std::string& path, int line) {
 
 SectionReport examineSection(const std::string& path, int n) {
   SectionReport report;
-  std::ifstream file(path, std::ios::binary);
+  const FilePointer file = openInputFile(path);
   if (!file) return report;
   const std::string header = "#ALG" + std::to_string(n);
   std::vector<std::string> lines;
-  std::string line;
-  // A configuration file is small; a huge one is read no further than this.
-  while (lines.size() < 1000000 && std::getline(file, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
+  readLines(file.get(), lines);
   size_t start = 0;
   while (start < lines.size() && lines[start].compare(0, header.size(), header) != 0) ++start;
   if (start == lines.size()) return report;
