@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "common/output.h"
+#include "common/run_failure.h"
 #include "data/message.h"
 #include "data/table_input.h"
 
@@ -45,7 +46,9 @@ void keepNormalization(const Options& options, PreparedData& prepared) {
 Status prepareData(const Options& options, PreparedData& prepared) {
   const MissingValues missing =
       options.missing == "drop" ? MissingValues::Drop : MissingValues::Refuse;
-  const Status loaded = readAnyTable(*options.data, missing, prepared.loaded, prepared.columns);
+  const Status loaded = allocating("the table of " + *options.data, [&] {
+    return readAnyTable(*options.data, missing, prepared.loaded, prepared.columns);
+  });
   if (!loaded.ok()) return loaded;
 
   // The weights are not read yet, so these statistics are unweighted.
@@ -63,7 +66,9 @@ Status prepareData(const Options& options, PreparedData& prepared) {
       warn("manifit: the weights file %s was not found; the run goes on without weights.\n",
            options.weights->c_str());
     }
-    const Status weighted = readAnyWeights(*options.weights, prepared.loaded);
+    const Status weighted = allocating("the weights of " + *options.weights, [&] {
+      return readAnyWeights(*options.weights, prepared.loaded);
+    });
     if (!weighted.ok()) return weighted;
   }
 
@@ -84,7 +89,8 @@ Status prepareData(const Options& options, PreparedData& prepared) {
 
   prepared.components = std::make_unique<PrincipalComponents>(*prepared.working);
   const std::clock_t start = std::clock();
-  prepared.components->computeComponents(3);
+  allocating("the principal components of " + *options.data,
+             [&] { prepared.components->computeComponents(3); });
   print("Time spent for calc PC: %i\n", static_cast<int>(std::clock() - start));
   prepared.components->toVarianceFractions();
   // Nothing that is not a finite number is written: numbers too large for

@@ -7,6 +7,7 @@
 
 #include "common/atomic_output_file.h"
 #include "common/output.h"
+#include "common/run_failure.h"
 #include "config/configuration.h"
 #include "config/section_check.h"
 #include "data/column_statistics.h"
@@ -178,7 +179,9 @@ Status runTraining(const Options& options, PreparedData& prepared) {
   record.section = section.text;
 
   std::unique_ptr<Grid> grid;
-  const Status configured = readConfiguration(map, *options.ini, options.algorithm, grid);
+  const Status configured = allocating(
+      "the grid of section #ALG" + std::to_string(options.algorithm) + " of " + *options.ini,
+      [&] { return readConfiguration(map, *options.ini, options.algorithm, grid); });
   if (!configured.ok()) return configured;
   configuredSizes(*grid, record.size1, record.size2);
 
@@ -209,7 +212,9 @@ Status runTraining(const Options& options, PreparedData& prepared) {
   print("Proceeding with %d points\n", working.pointCount);
   flushOutput();
   const clock_t start = clock();
-  const Status trained = grid->type == kGraph ? map.runGraphSchedule() : map.runStrategy();
+  const Status trained =
+      allocating("the training of a grid of " + std::to_string(grid->nodeCount) + " nodes",
+                 [&] { return grid->type == kGraph ? map.runGraphSchedule() : map.runStrategy(); });
   if (!trained.ok()) return trained;
   print("Time spent: %ld\n", static_cast<long>(clock() - start));
   flushOutput();
