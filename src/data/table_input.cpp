@@ -40,11 +40,6 @@ Status readAnyTable(const std::string& path, MissingValues missing, DataTable& t
       break;
   }
   for (const std::string& warning : columns.warnings) warn("%s", warning.c_str());
-  if (!status.ok()) return status;
-  if (columns.rowNumbers.empty()) {
-    for (int i = 0; i < table.pointCount; ++i) columns.rowNumbers.push_back(i + 1);
-    columns.text.assign(static_cast<size_t>(table.pointCount), {});
-  }
   return status;
 }
 
