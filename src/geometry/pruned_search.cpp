@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "common/parallel.h"
@@ -15,7 +17,7 @@ namespace {
 constexpr int kMaxGroups = 64;
 constexpr int kNodesPerGroup = 25;
 constexpr int kChunkBlocks = 16;             // blocks whose squares are formed in one call
-constexpr long kLowerBoundBudget = 4000000;  // floats of lower bounds
+constexpr long kLowerBoundBudget = 4000000;  // lower bounds (two bytes each)
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // A few double roundings, relative: every bound is moved outward by this.
 const double kNudge = std::ldexp(1.0, -48);
@@ -88,6 +90,22 @@ float squaredDistanceTo(const float* node, const float* x, int dimension) {
     sum += d * d;
   }
   return sum;
+}
+
+// A lower bound kept in two bytes: the float's upper half (its sign,
+// exponent and seven leading fraction bits), which cuts the rest off and so
+// rounds a bound of 0 or more down, never up; +infinity stays +infinity.
+uint16_t packBelow(float bound) {
+  uint32_t bits = 0;
+  std::memcpy(&bits, &bound, sizeof bits);
+  return static_cast<uint16_t>(bits >> 16);
+}
+
+float unpackBound(uint16_t packed) {
+  const uint32_t bits = static_cast<uint32_t>(packed) << 16;
+  float bound = 0.0f;
+  std::memcpy(&bound, &bits, sizeof bound);
+  return bound;
 }
 
 // The plain search's order: the smaller square, on equal squares the lower
@@ -242,7 +260,7 @@ long searchGroups(const PassContext& c, const float* x, const bool* marked, int 
 // node and the upper bound; each group's bound is the distance to the
 // group's sphere (a node of g is at least |x - centre| - radius away).
 long startPoints(const PrunedSearch& s, const NodeSearch& full, const float* const* points,
-                 long count, int* nearest, float* ub, float* lb, const RoundingMargin& margin) {
+                 long count, int* nearest, float* ub, uint16_t* lb, const RoundingMargin& margin) {
   std::vector<float> square(static_cast<size_t>(count));
   nearestNodesWith(s.kernel, full, points, count, nearest, square.data());
   const int groupCount = s.groups.groupCount;
@@ -261,9 +279,10 @@ long startPoints(const PrunedSearch& s, const NodeSearch& full, const float* con
         gap[g] += d * d;
       }
     }
-    float* bound = lb + static_cast<size_t>(p) * groupCount;
+    uint16_t* bound = lb + static_cast<size_t>(p) * groupCount;
     for (int g = 0; g < groupCount; ++g)
-      bound[g] = floatBelow(std::sqrt(gap[g]) * shrink - s.radius[static_cast<size_t>(g)]);
+      bound[g] =
+          packBelow(floatBelow(std::sqrt(gap[g]) * shrink - s.radius[static_cast<size_t>(g)]));
   }
   return count * (static_cast<long>(full.nodeLimit) + groupCount);
 }
@@ -308,6 +327,17 @@ long searchMoved(const PassContext& c, const float* x, Scratch& scratch, int& ne
     return formed;
   }
   return formed + searchGroups(c, x, marked, known, knownSquare, scratch, nearest, ub, lb);
+}
+
+// searchMoved with the point's bounds as kept between searches.
+long searchMovedPacked(const PassContext& c, const float* x, Scratch& scratch, int& nearest,
+                       float& ub, uint16_t* packed) {
+  const int groupCount = c.groups->groupCount;
+  float lb[kMaxGroups];
+  for (int g = 0; g < groupCount; ++g) lb[g] = unpackBound(packed[g]);
+  const long formed = searchMoved(c, x, scratch, nearest, ub, lb);
+  for (int g = 0; g < groupCount; ++g) packed[g] = packBelow(lb[g]);
+  return formed;
 }
 
 // drift[j] >= the distance node j moved; groupDrift[g] = the largest in g.
@@ -365,7 +395,7 @@ void prunedNearestNodes(PrunedSearch& s, const float* cache, int nodeCount, int 
     buildNodeGroups(cache, nodeCount, dimension, prunedGroupCount(nodeCount, count), s.groups);
     s.nearest.assign(static_cast<size_t>(count), -1);
     s.upper.assign(static_cast<size_t>(count), 0.0f);
-    s.lower.assign(static_cast<size_t>(count) * static_cast<size_t>(s.groups.groupCount), 0.0f);
+    s.lower.assign(static_cast<size_t>(count) * static_cast<size_t>(s.groups.groupCount), 0);
     groupSpheres(cache, s.groups, s.centres, s.radius);
     buildNodeBlocks(cache, nodeCount, dimension, s.startBlocks);
   } else {
@@ -400,8 +430,8 @@ void prunedNearestNodes(PrunedSearch& s, const float* cache, int nodeCount, int 
     Scratch scratch(s.groups);
     for (long p = begin; p < end; ++p) {
       const size_t at = static_cast<size_t>(p);
-      here +=
-          searchMoved(c, points[p], scratch, s.nearest[at], s.upper[at], &s.lower[at * groupCount]);
+      here += searchMovedPacked(c, points[p], scratch, s.nearest[at], s.upper[at],
+                                &s.lower[at * groupCount]);
       index[p] = s.nearest[at];
     }
     formed += here;
