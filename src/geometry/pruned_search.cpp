@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "common/parallel.h"
-#include "geometry/block_squares.h"
+#include "geometry/group_least.h"
 
 namespace manifit {
 
@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kMaxGroups = 64;
 constexpr int kNodesPerGroup = 25;
-constexpr int kChunkBlocks = 16;             // blocks whose squares are formed in one call
 constexpr long kLowerBoundBudget = 4000000;  // lower bounds (two bytes each)
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // A few double roundings, relative: every bound is moved outward by this.
@@ -148,114 +147,6 @@ struct PassContext {
   const float* groupDrift = nullptr;  // per group
 };
 
-// The least square of one group's lanes; finite is cleared when a square is
-// not finite (then the caller takes the group lane by lane).
-float leastOfLanes(const float* squares, int size, bool& finite) {
-  float first = std::numeric_limits<float>::infinity();
-  bool ok = true;
-  for (int i = 0; i < size; ++i) {
-    const float v = squares[i];
-    ok = ok && v <= std::numeric_limits<float>::max();
-    first = v < first ? v : first;
-  }
-  finite = ok;
-  return first;
-}
-
-// The least square of the lanes other than `skip`.
-float leastExcept(const float* squares, int size, int skip) {
-  float least = std::numeric_limits<float>::infinity();
-  for (int i = 0; i < size; ++i) {
-    if (i != skip) least = squares[i] < least ? squares[i] : least;
-  }
-  return least;
-}
-
-// Room for the squares of every block and the list of blocks to form.
-struct Scratch {
-  std::vector<float> squares;
-  std::vector<int> blocks;
-  explicit Scratch(const NodeGroups& groups)
-      : squares(groups.laneNode.size()), blocks(groups.laneNode.size() / kNodeBlockWidth) {}
-};
-
-// Searches the marked groups of one point; `known` is a node whose square
-// `knownSquare` is already computed (-1: none). Sets the point's nearest node
-// and bounds; returns the number of squares formed.
-long searchGroups(const PassContext& c, const float* x, const bool* marked, int known,
-                  float knownSquare, Scratch& scratch, int& nearest, float& ub, float* lb) {
-  const NodeGroups& groups = *c.groups;
-  int listed = 0;
-  int slice[kMaxGroups];  // where each marked group's squares start
-  for (int g = 0; g < groups.groupCount; ++g) {
-    if (!marked[g]) continue;
-    slice[g] = listed * kNodeBlockWidth;
-    for (int b = groups.firstBlock[static_cast<size_t>(g)];
-         b < groups.firstBlock[static_cast<size_t>(g) + 1]; ++b)
-      scratch.blocks[static_cast<size_t>(listed++)] = b;
-  }
-  blockSquaresWith(c.kernel, groups.values.data(), scratch.blocks.data(), listed, c.dimension, x,
-                   scratch.squares.data());
-  Candidate best;
-  if (known >= 0) best.offer(knownSquare, known);
-  float first[kMaxGroups];      // per marked group: its least square (bound value)
-  float second[kMaxGroups];     // per group taken lane by lane: the next
-  int firstNode[kMaxGroups];    // per group taken lane by lane: the node of first
-  bool laneByLane[kMaxGroups];  // a square that is not finite
-  long formed = 0;
-  for (int g = 0; g < groups.groupCount; ++g) {
-    if (!marked[g]) continue;
-    const int from = groups.firstBlock[static_cast<size_t>(g)];
-    const int size = groups.groupSize[static_cast<size_t>(g)];
-    const int* lanes = groups.laneNode.data() + static_cast<size_t>(from) * kNodeBlockWidth;
-    const float* squares = scratch.squares.data() + slice[g];
-    formed += size;
-    bool finite = true;
-    first[g] = leastOfLanes(squares, size, finite);
-    laneByLane[g] = !finite;
-    if (finite) {
-      if (size > 0 && first[g] <= best.square) {
-        int at = 0;
-        while (squares[at] != first[g]) ++at;  // the lowest node of equal squares
-        best.offer(first[g], lanes[at]);
-      }
-      continue;
-    }
-    GroupLeast least;
-    for (int lane = 0; lane < size; ++lane) {
-      best.offer(squares[lane], lanes[lane]);
-      least.offer(squares[lane], lanes[lane]);
-    }
-    first[g] = least.first;
-    second[g] = least.second;
-    firstNode[g] = least.firstNode;
-  }
-  nearest = best.node;
-  const int home = nearest >= 0 ? groups.groupOf[static_cast<size_t>(nearest)] : -1;
-  for (int g = 0; g < groups.groupCount; ++g) {
-    if (!marked[g]) continue;
-    float others = first[g];
-    if (laneByLane[g]) {
-      if (firstNode[g] == nearest) others = second[g];
-    } else if (g == home) {
-      const int from = groups.firstBlock[static_cast<size_t>(g)];
-      const int* lanes = groups.laneNode.data() + static_cast<size_t>(from) * kNodeBlockWidth;
-      const int size = groups.groupSize[static_cast<size_t>(g)];
-      int at = 0;
-      while (lanes[at] != nearest) ++at;
-      others = leastExcept(scratch.squares.data() + slice[g], size, at);
-    }
-    lb[g] = lowerFromSquare(others, c.margin);
-  }
-  if (known >= 0 && nearest != known) {
-    // The former nearest node now counts among its group's others.
-    const int g = groups.groupOf[static_cast<size_t>(known)];
-    if (!marked[g]) lb[g] = std::min(lb[g], lowerFromSquare(knownSquare, c.margin));
-  }
-  ub = upperFromSquare(best.square, c.margin);
-  return formed;
-}
-
 // A fresh start for points [0, count): the full search gives each point its
 // node and the upper bound; each group's bound is the distance to the
 // group's sphere (a node of g is at least |x - centre| - radius away).
@@ -287,12 +178,22 @@ long startPoints(const PrunedSearch& s, const NodeSearch& full, const float* con
   return count * (static_cast<long>(full.nodeLimit) + groupCount);
 }
 
-// One point after the nodes moved: loosen, test, search what the bounds
-// cannot exclude.
-long searchMoved(const PassContext& c, const float* x, Scratch& scratch, int& nearest, float& ub,
-                 float* lb) {
+// A point whose bounds could not prove its node: the groups to search.
+struct Pending {
+  long point = 0;
+  int known = -1;  // its node before the search (-1: none)
+  float knownSquare = std::numeric_limits<float>::infinity();
+  uint64_t marked = 0;  // bit g: search group g
+};
+
+// One point after the nodes moved: loosens its bounds lb, tests them and
+// computes the distance to its former node; what the bounds cannot exclude
+// is left marked in entry. Returns the number of squares formed.
+long screenPoint(const PassContext& c, const float* x, int& nearest, float& ub, float* lb,
+                 Pending& entry) {
   const int groupCount = c.groups->groupCount;
   const int known = nearest;
+  entry.marked = 0;
   float bound = known >= 0 ? floatAbove(static_cast<double>(ub) + c.drift[known])
                            : std::numeric_limits<float>::infinity();
   float least = std::numeric_limits<float>::infinity();
@@ -316,27 +217,165 @@ long searchMoved(const PassContext& c, const float* x, Scratch& scratch, int& ne
     formed = 1;
   }
   const double threshold = pruneThreshold(bound, c.margin);
-  bool marked[kMaxGroups];
-  bool any = false;
   for (int g = 0; g < groupCount; ++g) {
-    marked[g] = !(static_cast<double>(lb[g]) > threshold);
-    any = any || marked[g];
+    if (!(static_cast<double>(lb[g]) > threshold)) entry.marked |= uint64_t{1} << g;
   }
-  if (!any) {
+  if (entry.marked == 0) {
     ub = bound;
     return formed;
   }
-  return formed + searchGroups(c, x, marked, known, knownSquare, scratch, nearest, ub, lb);
+  entry.known = known;
+  entry.knownSquare = knownSquare;
+  return formed;
 }
 
-// searchMoved with the point's bounds as kept between searches.
-long searchMovedPacked(const PassContext& c, const float* x, Scratch& scratch, int& nearest,
-                       float& ub, uint16_t* packed) {
-  const int groupCount = c.groups->groupCount;
-  float lb[kMaxGroups];
-  for (int g = 0; g < groupCount; ++g) lb[g] = unpackBound(packed[g]);
-  const long formed = searchMoved(c, x, scratch, nearest, ub, lb);
-  for (int g = 0; g < groupCount; ++g) packed[g] = packBelow(lb[g]);
+// What the search of one group gives one point: the plain search's winner
+// among the group's nodes, and for the bounds the least square (its lowest
+// node) and the least of the other nodes (squares that are not finite count
+// as 0 there).
+struct GroupResult {
+  float winnerSquare = std::numeric_limits<float>::infinity();
+  int winner = -1;
+  float first = 0.0f;
+  int firstNode = -1;
+  float second = 0.0f;
+};
+
+GroupResult fromLeast(const LaneLeast& least, const int* lanes) {
+  GroupResult r;
+  r.winnerSquare = least.first;
+  r.winner = lanes[least.firstLane];
+  r.first = least.first;
+  r.firstNode = r.winner;
+  r.second = least.second;
+  return r;
+}
+
+// The same lane by lane, for a group with a square that is not finite.
+GroupResult laneByLane(const float* squares, int size, const int* lanes) {
+  Candidate best;
+  GroupLeast least;
+  for (int lane = 0; lane < size; ++lane) {
+    best.offer(squares[lane], lanes[lane]);
+    least.offer(squares[lane], lanes[lane]);
+  }
+  GroupResult r;
+  r.winnerSquare = best.square;
+  r.winner = best.node;
+  r.first = least.first;
+  r.firstNode = least.firstNode;
+  r.second = least.second;
+  return r;
+}
+
+// Points screened together; the points that need a group are searched
+// together, several at a time, so they share the node loads.
+constexpr long kBatchPoints = 256;
+
+struct Batch {
+  std::vector<Pending> pending;
+  std::vector<float> bounds;              // per pending point and group
+  std::vector<std::vector<int>> members;  // per group: the pending points that search it
+  std::vector<GroupResult> results;       // per pending point and group
+  std::vector<float> squares;             // kGroupPoints x the largest group's lanes
+  LaneLeast least[kGroupPoints];
+  explicit Batch(const NodeGroups& groups)
+      : bounds(static_cast<size_t>(kBatchPoints) * groups.groupCount),
+        members(static_cast<size_t>(groups.groupCount)),
+        results(static_cast<size_t>(kBatchPoints) * groups.groupCount),
+        squares(static_cast<size_t>(kGroupPoints) * groups.laneNode.size()) {}
+};
+
+// Searches group g for its pending points; returns the squares formed.
+long searchGroup(const PassContext& c, const float* const* points, int g, Batch& batch) {
+  const NodeGroups& groups = *c.groups;
+  const std::vector<int>& list = batch.members[static_cast<size_t>(g)];
+  const int from = groups.firstBlock[static_cast<size_t>(g)];
+  const int blocks = groups.firstBlock[static_cast<size_t>(g) + 1] - from;
+  const int size = groups.groupSize[static_cast<size_t>(g)];
+  const int* lanes = groups.laneNode.data() + static_cast<size_t>(from) * kNodeBlockWidth;
+  const size_t groupCount = static_cast<size_t>(groups.groupCount);
+  for (size_t i = 0; i < list.size(); i += kGroupPoints) {
+    const int n = static_cast<int>(std::min<size_t>(kGroupPoints, list.size() - i));
+    const float* x[kGroupPoints];
+    for (int j = 0; j < n; ++j)
+      x[j] = points[batch.pending[static_cast<size_t>(list[i + j])].point];
+    groupLeastWith(c.kernel, groups.values.data(), from, blocks, size, c.dimension, x, n,
+                   batch.squares.data(), batch.least);
+    for (int j = 0; j < n; ++j) {
+      const float* own = batch.squares.data() + static_cast<size_t>(j) * blocks * kNodeBlockWidth;
+      batch.results[static_cast<size_t>(list[i + j]) * groupCount + g] =
+          batch.least[j].finite ? fromLeast(batch.least[j], lanes) : laneByLane(own, size, lanes);
+    }
+  }
+  return static_cast<long>(list.size()) * size;
+}
+
+// A pending point's node and bounds from its searched groups.
+void finishPoint(const PassContext& c, const Pending& entry, const GroupResult* results,
+                 int& nearest, float& ub, float* lb) {
+  const NodeGroups& groups = *c.groups;
+  Candidate best;
+  if (entry.known >= 0) best.offer(entry.knownSquare, entry.known);
+  for (int g = 0; g < groups.groupCount; ++g) {
+    if ((entry.marked >> g & 1) != 0 && results[g].winner >= 0)
+      best.offer(results[g].winnerSquare, results[g].winner);
+  }
+  nearest = best.node;
+  for (int g = 0; g < groups.groupCount; ++g) {
+    if ((entry.marked >> g & 1) == 0) continue;
+    const float others = results[g].firstNode == nearest ? results[g].second : results[g].first;
+    lb[g] = lowerFromSquare(others, c.margin);
+  }
+  if (entry.known >= 0 && nearest != entry.known) {
+    // The former nearest node now counts among its group's others.
+    const int g = groups.groupOf[static_cast<size_t>(entry.known)];
+    if ((entry.marked >> g & 1) == 0)
+      lb[g] = std::min(lb[g], lowerFromSquare(entry.knownSquare, c.margin));
+  }
+  ub = upperFromSquare(best.square, c.margin);
+}
+
+// Points [from, to) after the nodes moved: screened one by one, then the
+// groups their bounds could not exclude searched group by group. Returns the
+// number of squares formed.
+long searchBatch(const PassContext& c, const float* const* points, long from, long to,
+                 PrunedSearch& s, int* index, Batch& batch) {
+  const size_t groupCount = static_cast<size_t>(c.groups->groupCount);
+  batch.pending.clear();
+  for (std::vector<int>& list : batch.members) list.clear();
+  long formed = 0;
+  for (long p = from; p < to; ++p) {
+    const size_t at = static_cast<size_t>(p);
+    uint16_t* packed = &s.lower[at * groupCount];
+    float* lb = &batch.bounds[batch.pending.size() * groupCount];
+    for (size_t g = 0; g < groupCount; ++g) lb[g] = unpackBound(packed[g]);
+    Pending entry;
+    formed += screenPoint(c, points[p], s.nearest[at], s.upper[at], lb, entry);
+    if (entry.marked == 0) {
+      for (size_t g = 0; g < groupCount; ++g) packed[g] = packBelow(lb[g]);
+      index[p] = s.nearest[at];
+      continue;
+    }
+    entry.point = p;
+    for (size_t g = 0; g < groupCount; ++g) {
+      if ((entry.marked >> g & 1) != 0)
+        batch.members[g].push_back(static_cast<int>(batch.pending.size()));
+    }
+    batch.pending.push_back(entry);
+  }
+  for (size_t g = 0; g < groupCount; ++g) {
+    if (!batch.members[g].empty()) formed += searchGroup(c, points, static_cast<int>(g), batch);
+  }
+  for (size_t i = 0; i < batch.pending.size(); ++i) {
+    const Pending& entry = batch.pending[i];
+    const size_t at = static_cast<size_t>(entry.point);
+    float* lb = &batch.bounds[i * groupCount];
+    finishPoint(c, entry, &batch.results[i * groupCount], s.nearest[at], s.upper[at], lb);
+    uint16_t* packed = &s.lower[at * groupCount];
+    for (size_t g = 0; g < groupCount; ++g) packed[g] = packBelow(lb[g]);
+    index[entry.point] = s.nearest[at];
+  }
   return formed;
 }
 
@@ -427,13 +466,9 @@ void prunedNearestNodes(PrunedSearch& s, const float* cache, int nodeCount, int 
       return;
     }
     long here = 0;
-    Scratch scratch(s.groups);
-    for (long p = begin; p < end; ++p) {
-      const size_t at = static_cast<size_t>(p);
-      here += searchMovedPacked(c, points[p], scratch, s.nearest[at], s.upper[at],
-                                &s.lower[at * groupCount]);
-      index[p] = s.nearest[at];
-    }
+    Batch batch(s.groups);
+    for (long from = begin; from < end; from += kBatchPoints)
+      here += searchBatch(c, points, from, std::min(end, from + kBatchPoints), s, index, batch);
     formed += here;
   });
   s.last.distances = formed.load();
