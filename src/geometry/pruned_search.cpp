@@ -81,16 +81,6 @@ double pruneThreshold(float ub, const RoundingMargin& m) {
   return t + t * kNudge;
 }
 
-// sum (node[k] - x[k])^2 in single precision, in coordinate order.
-float squaredDistanceTo(const float* node, const float* x, int dimension) {
-  float sum = 0.0f;
-  for (int k = 0; k < dimension; ++k) {
-    const float d = node[k] - x[k];
-    sum += d * d;
-  }
-  return sum;
-}
-
 // A lower bound kept in two bytes: the float's upper half (its sign,
 // exponent and seven leading fraction bits), which cuts the rest off and so
 // rounds a bound of 0 or more down, never up; +infinity stays +infinity.
@@ -186,16 +176,12 @@ struct Pending {
   uint64_t marked = 0;  // bit g: search group g
 };
 
-// One point after the nodes moved: loosens its bounds lb, tests them and
-// computes the distance to its former node; what the bounds cannot exclude
-// is left marked in entry. Returns the number of squares formed.
-long screenPoint(const PassContext& c, const float* x, int& nearest, float& ub, float* lb,
-                 Pending& entry) {
+// One point after the nodes moved: loosens its bounds lb by the node
+// movement; true (and ub set) when they prove its node without a distance.
+bool provenByBounds(const PassContext& c, int known, float& ub, float* lb) {
   const int groupCount = c.groups->groupCount;
-  const int known = nearest;
-  entry.marked = 0;
-  float bound = known >= 0 ? floatAbove(static_cast<double>(ub) + c.drift[known])
-                           : std::numeric_limits<float>::infinity();
+  const float bound = known >= 0 ? floatAbove(static_cast<double>(ub) + c.drift[known])
+                                 : std::numeric_limits<float>::infinity();
   float least = std::numeric_limits<float>::infinity();
   for (int g = 0; g < groupCount; ++g) {
     // floatBelow(lb - drift), without branches: negative, NaN and
@@ -204,29 +190,51 @@ long screenPoint(const PassContext& c, const float* x, int& nearest, float& ub, 
     lb[g] = f >= std::numeric_limits<float>::min() ? f : 0.0f;
     least = least < lb[g] ? least : lb[g];
   }
-  if (static_cast<double>(least) > pruneThreshold(bound, c.margin)) {
-    ub = bound;
-    return 0;
+  if (!(static_cast<double>(least) > pruneThreshold(bound, c.margin))) return false;
+  ub = bound;
+  return true;
+}
+
+// The squares of points x[i] to the nodes node[i] of the row-major cache,
+// for i in [0, count), eight at a time so that eight sums are in flight;
+// each is sum (node[k] - x[k])^2 in single precision in coordinate order,
+// as the plain search forms it.
+void knownSquares(const float* cache, int dimension, const float* const* x, const int* node,
+                  int count, float* out) {
+  constexpr int kTogether = 8;
+  for (int i0 = 0; i0 < count; i0 += kTogether) {
+    const int n = std::min(kTogether, count - i0);
+    const float* a[kTogether];
+    const float* b[kTogether];
+    float sum[kTogether];
+    for (int j = 0; j < kTogether; ++j) {
+      const int i = i0 + std::min(j, n - 1);
+      a[j] = cache + static_cast<size_t>(node[i]) * static_cast<size_t>(dimension);
+      b[j] = x[i];
+      sum[j] = 0.0f;
+    }
+    for (int k = 0; k < dimension; ++k) {
+      for (int j = 0; j < kTogether; ++j) {
+        const float d = a[j][k] - b[j][k];
+        sum[j] += d * d;
+      }
+    }
+    for (int j = 0; j < n; ++j) out[i0 + j] = sum[j];
   }
-  float knownSquare = std::numeric_limits<float>::infinity();
-  long formed = 0;
-  if (known >= 0) {
-    knownSquare = squaredDistanceTo(
-        c.cache + static_cast<size_t>(known) * static_cast<size_t>(c.dimension), x, c.dimension);
-    bound = upperFromSquare(knownSquare, c.margin);
-    formed = 1;
-  }
+}
+
+// With the square of the distance to its former node (+infinity: none),
+// marks in entry the groups its bounds cannot exclude; none marked: ub set.
+void markGroups(const PassContext& c, float knownSquare, float& ub, const float* lb,
+                Pending& entry) {
+  const float bound = upperFromSquare(knownSquare, c.margin);
   const double threshold = pruneThreshold(bound, c.margin);
-  for (int g = 0; g < groupCount; ++g) {
+  entry.marked = 0;
+  for (int g = 0; g < c.groups->groupCount; ++g) {
     if (!(static_cast<double>(lb[g]) > threshold)) entry.marked |= uint64_t{1} << g;
   }
-  if (entry.marked == 0) {
-    ub = bound;
-    return formed;
-  }
-  entry.known = known;
+  if (entry.marked == 0) ub = bound;
   entry.knownSquare = knownSquare;
-  return formed;
 }
 
 // What the search of one group gives one point: the plain search's winner
@@ -273,8 +281,12 @@ GroupResult laneByLane(const float* squares, int size, const int* lanes) {
 constexpr long kBatchPoints = 256;
 
 struct Batch {
+  std::vector<long> checked;                // points whose bounds proved nothing
+  std::vector<int> checkedNodes;            // their former nodes, where they have one
+  std::vector<const float*> checkedPoints;  // and the points of those
+  std::vector<float> knownSquare = std::vector<float>(kBatchPoints);  // and their squares
   std::vector<Pending> pending;
-  std::vector<float> bounds;              // per pending point and group
+  std::vector<float> bounds;              // per point of the batch and group
   std::vector<std::vector<int>> members;  // per group: the pending points that search it
   std::vector<GroupResult> results;       // per pending point and group
   std::vector<float> squares;             // kGroupPoints x the largest group's lanes
@@ -336,28 +348,45 @@ void finishPoint(const PassContext& c, const Pending& entry, const GroupResult* 
   ub = upperFromSquare(best.square, c.margin);
 }
 
-// Points [from, to) after the nodes moved: screened one by one, then the
-// groups their bounds could not exclude searched group by group. Returns the
+// Points [from, to) after the nodes moved: their bounds loosened and
+// tested, the distances to their former nodes formed together, then the
+// groups the bounds cannot exclude searched group by group. Returns the
 // number of squares formed.
 long searchBatch(const PassContext& c, const float* const* points, long from, long to,
                  PrunedSearch& s, int* index, Batch& batch) {
   const size_t groupCount = static_cast<size_t>(c.groups->groupCount);
   batch.pending.clear();
+  batch.checked.clear();
+  batch.checkedNodes.clear();
+  batch.checkedPoints.clear();
   for (std::vector<int>& list : batch.members) list.clear();
   long formed = 0;
   for (long p = from; p < to; ++p) {
     const size_t at = static_cast<size_t>(p);
-    uint16_t* packed = &s.lower[at * groupCount];
-    float* lb = &batch.bounds[batch.pending.size() * groupCount];
+    const uint16_t* packed = &s.lower[at * groupCount];
+    float* lb = &batch.bounds[static_cast<size_t>(p - from) * groupCount];
     for (size_t g = 0; g < groupCount; ++g) lb[g] = unpackBound(packed[g]);
-    Pending entry;
-    formed += screenPoint(c, points[p], s.nearest[at], s.upper[at], lb, entry);
-    if (entry.marked == 0) {
-      for (size_t g = 0; g < groupCount; ++g) packed[g] = packBelow(lb[g]);
-      index[p] = s.nearest[at];
-      continue;
+    if (provenByBounds(c, s.nearest[at], s.upper[at], lb)) continue;
+    batch.checked.push_back(p);
+    if (s.nearest[at] >= 0) {
+      batch.checkedNodes.push_back(s.nearest[at]);
+      batch.checkedPoints.push_back(points[p]);
     }
+  }
+  knownSquares(c.cache, c.dimension, batch.checkedPoints.data(), batch.checkedNodes.data(),
+               static_cast<int>(batch.checkedNodes.size()), batch.knownSquare.data());
+  formed += static_cast<long>(batch.checkedNodes.size());
+  size_t withNode = 0;
+  for (long p : batch.checked) {
+    const size_t at = static_cast<size_t>(p);
+    Pending entry;
     entry.point = p;
+    entry.known = s.nearest[at];
+    const float square =
+        entry.known >= 0 ? batch.knownSquare[withNode++] : std::numeric_limits<float>::infinity();
+    markGroups(c, square, s.upper[at], &batch.bounds[static_cast<size_t>(p - from) * groupCount],
+               entry);
+    if (entry.marked == 0) continue;
     for (size_t g = 0; g < groupCount; ++g) {
       if ((entry.marked >> g & 1) != 0)
         batch.members[g].push_back(static_cast<int>(batch.pending.size()));
@@ -370,11 +399,15 @@ long searchBatch(const PassContext& c, const float* const* points, long from, lo
   for (size_t i = 0; i < batch.pending.size(); ++i) {
     const Pending& entry = batch.pending[i];
     const size_t at = static_cast<size_t>(entry.point);
-    float* lb = &batch.bounds[i * groupCount];
-    finishPoint(c, entry, &batch.results[i * groupCount], s.nearest[at], s.upper[at], lb);
+    finishPoint(c, entry, &batch.results[i * groupCount], s.nearest[at], s.upper[at],
+                &batch.bounds[static_cast<size_t>(entry.point - from) * groupCount]);
+  }
+  for (long p = from; p < to; ++p) {
+    const size_t at = static_cast<size_t>(p);
+    const float* lb = &batch.bounds[static_cast<size_t>(p - from) * groupCount];
     uint16_t* packed = &s.lower[at * groupCount];
     for (size_t g = 0; g < groupCount; ++g) packed[g] = packBelow(lb[g]);
-    index[entry.point] = s.nearest[at];
+    index[p] = s.nearest[at];
   }
   return formed;
 }
