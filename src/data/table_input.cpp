@@ -48,8 +48,15 @@ Status readAnyWeights(const std::string& path, DataTable& table) {
   std::vector<float> weights;
   const Status read = readNpyWeights(path, table.pointCount, weights);
   if (!read.ok()) return read;
+  // The weights file's rule: a float total, carried in double on tables of
+  // more than 2^24 points, where a float sum of weights of 1 stops growing.
   float total = 0.0f;
-  for (float w : weights) total += w;
+  double wideTotal = 0.0;
+  for (float w : weights) {
+    total += w;
+    wideTotal += w;
+  }
+  if (largeTable(table.pointCount)) total = static_cast<float>(wideTotal);
   table.weighted = true;
   table.weights = std::move(weights);
   table.totalWeight = total;
