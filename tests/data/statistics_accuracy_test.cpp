@@ -129,9 +129,8 @@ TEST(StatisticsAccuracy, NpyWeightsOfMoreThanTwoToThe24PointsAddUpInDouble) {
   {
     std::string bytes = npyHeader("{'descr': '<f4', 'fortran_order': False, 'shape': (" +
                                   std::to_string(points) + ",), }");
-    const float one = 1.0f;
-    std::string values(static_cast<size_t>(points) * sizeof one, '\0');
-    for (int i = 0; i < points; ++i) std::memcpy(&values[static_cast<size_t>(i) * 4], &one, 4);
+    const std::vector<float> ones(static_cast<size_t>(points), 1.0f);
+    const std::string values(reinterpret_cast<const char*>(ones.data()), ones.size() * 4);
     writeText(path, bytes + values);
   }
   DataTable table;
