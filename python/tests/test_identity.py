@@ -31,8 +31,16 @@ def test_configuration_sections_match_the_tool(datasets, run_tool, data, section
     X = datasets[data]
     model = manifit.ElasticMap.from_config(CONFIG, section).fit(X)
     assert model.grid_type_ == SECTIONS[section]
-    tool = run_tool(X, "-i", str(CONFIG), "-n", str(section), "-o", "out.map", "-p", "out.proj")
+    tool = run_tool(X, "-i", str(CONFIG), "-n", str(section), "-o", "out.map", "-p", "out.proj",
+                    "-model", "out.json")
     assert_same_run(model, X, tool)
+    # The model file holds every number exactly: the nodes in both units,
+    # the normalization and the components are the estimator's, bit for bit.
+    saved = manifit.load(tool.folder / "out.json")
+    for name in ("nodes_", "nodes_input_", "mean_", "scale_", "components_",
+                 "explained_variance_ratio_", "grid_coordinates_", "edges_", "ribs_", "triangles_"):
+        np.testing.assert_array_equal(getattr(saved, name), getattr(model, name), err_msg=name)
+    assert saved.history_ == model.history_
     # The manifold file written from the estimator is the tool's, byte for byte.
     model.write_manifold(tool.folder / "python.map")
     assert tool.text("python.map") == tool.text("out.map")
