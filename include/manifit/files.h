@@ -28,6 +28,8 @@ class OutputSet {
   // Puts every file in place, in the order written; returns the paths that
   // could not be replaced.
   std::vector<std::string> placeAll();
+  // Whether no file waits to be put in place.
+  bool empty() const;
 
   struct Files;
   Files& files() { return *files_; }

@@ -16,6 +16,8 @@
 
 namespace manifit {
 
+class OutputSet;
+
 // What a fit reports while it runs: every text the tool prints on standard
 // output (Message), every warning it prints on standard error (Warning), and
 // after each iteration's progress line its numbers (Iteration).
@@ -37,13 +39,16 @@ void applyNormalization(Table& table, const Normalization& normalization);
 
 // How prepare() treats a table: the fraction of points drawn as the test
 // part and the fraction drawn and discarded (each one draw per point; below
-// 0 no split; test first), the worker threads (0: the hardware's count), and
-// the progress callback.
+// 0 no split; test first), the worker threads (0: the hardware's count), the
+// progress callback, and the names that stand for the table and the weights
+// in messages (as "Table file <name>: ...").
 struct PrepareOptions {
   double testFraction = -1.0;
   double discardFraction = -1.0;
   int threads = 0;
   ProgressCallback progress;
+  std::string tableName = "(in memory)";
+  std::string weightsName = "(in memory)";
 };
 
 struct PreparedData;  // the tables of a prepared fit (opaque)
@@ -72,13 +77,19 @@ PreparedTable prepare(Table table, const Normalization& normalization,
 // dimension; training then reports its distance), the worker threads, the
 // full search at every iteration instead of the pruned one (same result),
 // whether to project the fitted points at the end (into FitResult::projection,
-// from the final assignment), and the progress callback.
+// from the final assignment), and the progress callback. A graph grid writes
+// the distances of its joins to graphDiagnosticsFile when one is named (into
+// outputs when given); sectionName stands for the grid's settings in
+// messages (as "<sectionName>: init.stretch1 ...").
 struct TrainOptions {
   std::vector<float> generatingNodes;
   int threads = 0;
   bool fullSearch = false;
   bool projectFittedPoints = false;
   ProgressCallback progress;
+  std::string graphDiagnosticsFile;
+  OutputSet* outputs = nullptr;
+  std::string sectionName = "The grid settings";
 };
 
 // A fit's outcome. On failure only failure (and what was known before it) is set.

@@ -1,6 +1,7 @@
 #include "config/section_check.h"
 
 #include <fstream>
+#include <istream>
 
 #include "common/suggest.h"
 
@@ -57,9 +58,13 @@ std::string at(const std::string& path, int line) {
 }  // namespace
 
 SectionReport examineSection(const std::string& path, int n) {
-  SectionReport report;
   std::ifstream file(path, std::ios::binary);
-  if (!file) return report;
+  if (!file) return SectionReport();
+  return examineSectionText(file, path, n);
+}
+
+SectionReport examineSectionText(std::istream& file, const std::string& path, int n) {
+  SectionReport report;
   const std::string header = "#ALG" + std::to_string(n);
   std::vector<std::string> lines;
   std::string line;

@@ -122,10 +122,14 @@ long ElasticMap::runEpoch() {
       entry.error = mse(std::move(pointSums));
       errors = streamDouble(entry.error);
     }
+    entry.solveTicks = solveTicks;
+    entry.assignTicks = assignTicks;
+    entry.assemblyTicks = assemblyTicks;
     progress.push_back(entry);
     print("Ep: %d It: %d MSE: %s%s Df: %s Time: %ld+(%ld,%ld)\n", currentStage, it, errors.c_str(),
           gmseText.c_str(), streamDouble(df).c_str(), solveTicks, assignTicks, assemblyTicks);
     flushOutput();
+    if (onProgress) onProgress(entry);
     if (keepGoing && !keepGoing()) {
       system->solutionArray = nullptr;
       failure = Status::failure("Training stopped on request\n");
