@@ -9,6 +9,7 @@ from sklearn.utils.validation import check_is_fitted
 
 from . import _core
 from ._params import CONFIG_GRID_NAMES, TWO_SIZE_GRIDS, check_params, section_text
+from ._statistics import unexplained_fraction
 from ._surface import surface_points
 from ._validation import as_weights, validate_table
 
@@ -170,15 +171,12 @@ class ElasticMap(TransformerMixin, BaseEstimator):
         """hits_ (fitted points nearest to each node) and fvu_ (the fraction
         of their variance the nearest nodes leave unexplained)."""
         fitted = self.rows_ == 0
-        points = self._normalized(table)[fitted].astype(np.float64)
-        w = np.ones(len(points)) if weights is None else weights[fitted].astype(np.float64)
-        nearest = _core.project(self._model()["map"], points.astype(np.float32),
+        points = self._normalized(table)[fitted]
+        nearest = _core.project(self._model()["map"], points,
                                 _thread_count(self.n_threads))["nearest"]
         self.hits_ = np.bincount(nearest, minlength=len(self.nodes_))
-        residual = np.sum((points - self.nodes_[nearest].astype(np.float64)) ** 2, axis=1)
-        centre = np.average(points, axis=0, weights=w)
-        total = np.sum(w * np.sum((points - centre) ** 2, axis=1))
-        self.fvu_ = float(np.sum(w * residual) / total) if total > 0 else 0.0
+        self.fvu_ = unexplained_fraction(points, self.nodes_[nearest],
+                                         None if weights is None else weights[fitted])
 
     def _model(self):
         """The fitted map as the core's model record."""

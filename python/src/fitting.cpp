@@ -126,4 +126,9 @@ py::array_t<float> normalize(const py::handle& tableValue, const py::handle& mea
   return toArray(table.values, {rows.shape(0), d});
 }
 
+double totalVariance(const py::handle& tableValue) {
+  const FloatArray rows = checkedTable(tableValue);
+  return computeNormalization(viewOf(rows)).totalVariance;
+}
+
 }  // namespace manifit::python

@@ -28,4 +28,7 @@ py::dict project(const py::dict& map, const py::handle& table, int threads);
 py::array_t<float> normalize(const py::handle& table, const py::handle& mean,
                              const py::handle& deviation);
 
+// The sum of the column variances of a table (unweighted), as the tool computes it.
+double totalVariance(const py::handle& table);
+
 }  // namespace manifit::python

@@ -17,6 +17,8 @@ PYBIND11_MODULE(_core, module) {
              "Nearest node, grid coordinates and squared distance of each point's projection.");
   module.def("normalize", &normalize, py::arg("table"), py::arg("mean"), py::arg("deviation"),
              "The table in the fitted units: (x - mean) / deviation per column.");
+  module.def("total_variance", &totalVariance, py::arg("table"),
+             "The sum of the column variances of a table, as the tool computes it.");
   module.def("read_configuration", &readConfiguration, py::arg("path"), py::arg("n"),
              "Grid settings, strategy and stages of one numbered section of a configuration file.");
   module.def("read_configuration_text", &readConfigurationText, py::arg("text"), py::arg("n"),
