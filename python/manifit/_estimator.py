@@ -52,7 +52,17 @@ class ElasticMap(TransformerMixin, BaseEstimator):
     n_threads : int, default None
         Worker threads (None: the hardware's count). Results do not depend on it.
     verbose : bool or int, default False
-        Print the progress lines of the fit.
+        Print what the command-line tool prints during the fit (the
+        components' progress, the strategy, one progress line per
+        iteration). It always goes to the ``logging`` logger "manifit" at
+        debug level; the tool's warnings go to it at warning level.
+
+    Bad parameters or input raise ValueError naming the parameter, or the
+    first bad row and column; what the library refuses (sizes over its
+    limits, a graph that cannot grow, a split that leaves no point to fit, a
+    file that cannot be written or read) raises ValueError with the
+    command-line tool's message; the methods of an unfitted estimator raise
+    NotFittedError.
     """
 
     def __init__(self, grid="rectangle", size=10, schedule=None, stretch=0.8, normalize=True,
