@@ -31,6 +31,9 @@ Status copyTable(const TableView& view, bool normalize, Table& table,
   if (count > 0) table.values.assign(view.rows, view.rows + count);
   if (view.weights != nullptr && view.pointCount > 0)
     table.weights.assign(view.weights, view.weights + view.pointCount);
+  // The rows as given are checked, before normalization mixes them.
+  const Status usable = checkTable(table);
+  if (!usable.ok()) return usable;
   normalization = computeNormalization(table.view());
   if (normalize) {
     applyNormalization(table, normalization);

@@ -26,9 +26,8 @@ float totalWeightOf(const std::vector<float>& weights) {
   return largeTable(static_cast<int>(weights.size())) ? static_cast<float>(wide) : total;
 }
 
-// Refuses a table that is empty, whose values do not fill its rows or are
-// not all finite, or whose weights are not one finite, non-negative weight
-// per point with a total above 0.
+}  // namespace
+
 Status checkTable(const Table& table) {
   if (table.dimension < 1 || table.pointCount < 1) {
     return Status::failure(
@@ -67,6 +66,8 @@ Status checkTable(const Table& table) {
   }
   return Status::success();
 }
+
+namespace {
 
 // The normalization a prepared table keeps: one mean and deviation per
 // column (mean 0 and deviation 1 where the caller gave none).

@@ -63,7 +63,7 @@ Stage Stage::adaptation(const std::string& type) {
 
 Section readSection(const std::string& path, int n, int dimension) {
   Section section;
-  LibraryCall call(nullptr, 0);
+  LibraryCall call(nullptr, -1);
   section.failure = call.run([&] {
     const SectionReport report = examineSection(path, n);
     section.text = report.text;
@@ -78,7 +78,7 @@ Section readSection(const std::string& path, int n, int dimension) {
 
 Section readSectionText(const std::string& text, int n, int dimension, const std::string& name) {
   Section section;
-  LibraryCall call(nullptr, 0);
+  LibraryCall call(nullptr, -1);
   section.failure = call.run([&] {
     std::istringstream lines(text);
     const SectionReport report = examineSectionText(lines, name, n);

@@ -57,6 +57,11 @@ struct PreparedData {
 PreparedTable prepareTables(Table table, const Normalization& normalization,
                             const PrepareOptions& options, PreparedData& prepared);
 
+// Refuses a table that is empty, whose values do not fill its rows or are
+// not all finite, or whose weights are not one finite, non-negative weight
+// per point with a total above 0.
+Status checkTable(const Table& table);
+
 // The public record of prepared tables (its data pointer left empty).
 PreparedTable describePrepared(const PreparedData& prepared);
 
