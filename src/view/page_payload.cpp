@@ -74,8 +74,7 @@ void appendUnsigned(std::vector<uint8_t>& bytes, uint32_t value, int width) {
 
 uint32_t quantize(double value, double low, double high) {
   if (!(high > low)) return 0;
-  const double t = (value - low) / (high - low);
-  return static_cast<uint32_t>(std::lround(std::min(std::max(t, 0.0), 1.0) * 65535));
+  return static_cast<uint32_t>(std::lround(scalePosition({low, high}, value) * 65535));
 }
 
 // Values of `columns` coordinates per point, each quantized to 16 bits over

@@ -24,7 +24,7 @@ const char* pageScript() {
   var nearest = decode(P.nearest, Uint32Array);
   var cls = P.cls ? decode(P.cls, Uint16Array) : null;
   var val = P.value ? decode(P.value, Uint16Array) : null;
-  function deq(q, lo, hi) { return lo + (hi - lo) * q / 65535; }
+  function deq(q, lo, hi) { var t = q / 65535; return lo * (1 - t) + hi * t; }
 
   function hexRgb(h) { return [parseInt(h.substr(1, 2), 16), parseInt(h.substr(3, 2), 16), parseInt(h.substr(5, 2), 16)]; }
   var anchors = D.sequence.map(hexRgb);
