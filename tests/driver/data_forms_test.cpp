@@ -106,6 +106,21 @@ TEST(DataForms, CsvAndNpyGiveTheSameManifoldFileAsTheTableFormat) {
     EXPECT_EQ(readText(folder + "/m.map"), reference) << table;
     EXPECT_EQ(r.err, "") << table;
   }
+  // Weights as text and as a .npy column give the same weighted map.
+  std::vector<float> weights;
+  std::string text;
+  for (int i = 0; i < 150; ++i) {
+    weights.push_back(static_cast<float>(i % 7) * 0.25f);
+    text += std::to_string(weights.back()) + "\n";
+  }
+  writeText(folder + "/w.txt", text);
+  writeText(folder + "/w.npy", npyArray<double>(weights, 150, 1, false, "<f8"));
+  ASSERT_EQ(run(folder, MANIFIT_BINARY, "-d iris.csv -w w.txt " + kMandatory).status, 0);
+  const std::string weighted = readText(folder + "/m.map");
+  EXPECT_NE(weighted, reference);
+  const RunResult npy = run(folder, MANIFIT_BINARY, "-d f4.npy -w w.npy " + kMandatory);
+  EXPECT_EQ(npy.status, 0) << npy.out;
+  EXPECT_EQ(readText(folder + "/m.map"), weighted);
 }
 
 TEST(DataForms, PointsJoinBackToTheRowsUnderTestAndTake) {
