@@ -147,8 +147,8 @@ PlotFrame mapView(std::string& out, const PageData& page, const PointStyle& styl
   for (size_t p = 0; p < map.points.size(); p += style.step) {
     out += "<circle class=\"map-point\" data-p=\"" + std::to_string(p) + "\" cx=\"" +
            number(pixelX(frame, map.points[p].x)) + "\" cy=\"" +
-           number(pixelY(frame, map.points[p].y)) + "\" r=\"3\" fill=\"" + style.colours[p] +
-           "\"><title>" + pointTitle(page, p) + "</title></circle>\n";
+           number(pixelY(frame, map.points[p].y)) + "\" r=\"3\" fill=\"" + style.colours[p] + "\"" +
+           pointEnd(page, style, p);
   }
   out += "</g>\n";
   ColourScale counts{0, static_cast<double>(maxCount)};

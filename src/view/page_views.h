@@ -30,6 +30,11 @@ PointStyle pointStyle(const PageData& page);
 // "point 5: label" (or the point's id) for the point's title, escaped.
 std::string pointTitle(const PageData& page, size_t p);
 
+// The end of a point's circle element: its title, or nothing on a page
+// whose pictures hold a sample of a large table (the script tells about
+// every point there).
+std::string pointEnd(const PageData& page, const PointStyle& style, size_t p);
+
 // The colour of the i-th category.
 const char* categoryColour(size_t i);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <set>
 
@@ -201,6 +202,40 @@ TEST(RunViewTest, CellsAddUpToThePointCount) {
     total += std::atoi(page.c_str() + title);
   }
   EXPECT_EQ(total, 8);
+}
+
+TEST(RunViewTest, ALargeTableIsSampledInTheSvgAndWholeInThePayload) {
+  const std::string folder = writeRectangleRun("large");
+  // 5,000 points repeating the 8 of the run (same mean and variances), so
+  // the summary still belongs to the table.
+  const size_t count = 5000;
+  std::vector<std::vector<double>> rows;
+  std::vector<std::array<double, 3>> projections;
+  std::string labels;
+  for (size_t p = 0; p < count; ++p) {
+    rows.push_back(rectangleRows()[p % 8]);
+    projections.push_back({rows.back()[0], rows.back()[1], 0});
+    labels += "kind" + std::to_string(p % 3) + "\n";
+  }
+  writeWholeFile(folder + "/norm", tableText(rows));
+  writeWholeFile(folder + "/proj", projectionsText(projections));
+  writeWholeFile(folder + "/labels", labels);
+  CapturedOutput capture;
+  ASSERT_EQ(runViewWith(rectangleRunArguments(folder)), 0);
+  const std::string path = folder + "/page.html";
+  const std::string page = readWholeFile(path);
+  // Every third point (ceil(5000 / 2000) = 3): 1,667 in each picture of points,
+  // without a title each (the script names every point).
+  for (const char* id : {"view-data-12", "view-data-13", "view-data-23", "view-map"}) {
+    const std::vector<XmlElement> view = pictureElements(path, id);
+    const int drawn =
+        countElements(view, "circle", std::string(id) == "view-map" ? "map-point" : "point");
+    EXPECT_EQ(drawn, 1667) << id;
+  }
+  EXPECT_NE(page.find("hold an even sample: 1667 of the 5000 points (one in every 3)"),
+            std::string::npos);
+  EXPECT_EQ(page.find("<title>point "), std::string::npos);
+  EXPECT_NE(page.find("\"count\":5000,\"step\":3,\"large\":true"), std::string::npos);
 }
 
 // Each failure: the message on standard error and exit status 1.
