@@ -66,11 +66,17 @@ std::vector<double> leadingVector(const Square& m, const std::vector<double>* ag
     for (double& x : v) x /= norm;
     std::vector<double> next = multiply(m, v);
     value = dot(v, next);
-    if (!(std::sqrt(dot(next, next)) > negligible)) {
+    const double length = std::sqrt(dot(next, next));
+    if (!(length > negligible)) {
       value = 0;
       return std::vector<double>(m.n, 0.0);
     }
+    // Settled: M·v points where v does.
+    double change = 0;
+    for (size_t i = 0; i < m.n; ++i)
+      change += (next[i] / length - v[i]) * (next[i] / length - v[i]);
     v = std::move(next);
+    if (change < 1e-24) break;
   }
   if (against) {
     const double along = dot(v, *against);

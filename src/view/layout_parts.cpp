@@ -53,28 +53,43 @@ void refineByStress(std::vector<PlanePoint>& points, const std::vector<double>& 
     points[i].x += spread * std::cos(angle);
     points[i].y += spread * std::sin(angle);
   }
+  // Per pair, the weight 1/d² and the weight times the wanted distance, 1/d.
+  std::vector<double> weight(n * n, 0.0);
+  std::vector<double> pull(n * n, 0.0);
+  std::vector<double> total(n, 0.0);
+  for (size_t i = 0; i < n; ++i) {
+    for (size_t j = 0; j < n; ++j) {
+      const double wanted = distances[i * n + j];
+      if (j == i || !(wanted > 0)) continue;
+      weight[i * n + j] = 1 / (wanted * wanted);
+      pull[i * n + j] = 1 / wanted;
+      total[i] += weight[i * n + j];
+    }
+  }
   std::vector<PlanePoint> next(n);
   for (int step = 0; step < iterations; ++step) {
     for (size_t i = 0; i < n; ++i) {
+      if (!(total[i] > 0)) {
+        next[i] = points[i];
+        continue;
+      }
       double x = 0;
       double y = 0;
-      double weights = 0;
+      const double* w = &weight[i * n];
+      const double* v = &pull[i * n];
       for (size_t j = 0; j < n; ++j) {
-        const double wanted = distances[i * n + j];
-        if (j == i || !(wanted > 0)) continue;
-        const double w = 1 / (wanted * wanted);
+        if (w[j] == 0) continue;
         const double dx = points[i].x - points[j].x;
         const double dy = points[i].y - points[j].y;
-        const double now = std::hypot(dx, dy);
-        x += w * points[j].x;
-        y += w * points[j].y;
+        const double now = std::sqrt(dx * dx + dy * dy);
+        x += w[j] * points[j].x;
+        y += w[j] * points[j].y;
         if (now > 0) {
-          x += w * wanted * dx / now;
-          y += w * wanted * dy / now;
+          x += v[j] * dx / now;
+          y += v[j] * dy / now;
         }
-        weights += w;
       }
-      next[i] = weights > 0 ? PlanePoint{x / weights, y / weights} : points[i];
+      next[i] = {x / total[i], y / total[i]};
     }
     points.swap(next);
   }
