@@ -333,6 +333,15 @@ Status chooseColumns(const std::string& name, Layout& layout, TableColumns& colu
           name.c_str(), c.firstCommaLine, c.firstCommaRow, columnLabel(layout, j).c_str(),
           quoteWord(c.firstComma.c_str(), c.firstComma.size()).c_str()));
     }
+    if (c.texts == 0 && c.numbers == 0) {
+      // Nothing but empty fields (a delimiter at the end of every line): no
+      // coordinate, and nothing missing either.
+      layout.textColumns.push_back(static_cast<int>(j));
+      columns.warnings.push_back(
+          formatMessage("Table file %s: column %s holds no values; it is left aside.\n",
+                        name.c_str(), columnLabel(layout, j).c_str()));
+      continue;
+    }
     if (c.texts == 0) {
       layout.coordinates.push_back(static_cast<int>(j));
       continue;
