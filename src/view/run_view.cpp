@@ -4,6 +4,7 @@
 
 #include "common/atomic_output_file.h"
 #include "common/output.h"
+#include "common/run_failure.h"
 #include "common/same_file.h"
 #include "common/version.h"
 #include "view/label_kind.h"
@@ -217,8 +218,19 @@ int runView(int argc, const char* const* argv) {
   Status status = scanViewOptions(argc, argv, options);
   PageData page;
   if (status.ok()) status = checkPageName(options);
-  if (status.ok()) status = buildPage(options, page);
-  if (status.ok()) status = writePageFile(*options.html, renderPage(page));
+  // Memory that cannot be obtained ends the run with a message, not an abort.
+  if (status.ok()) {
+    status = guardRun([&] {
+      return allocating("the data of the page " + *options.html,
+                        [&] { return buildPage(options, page); });
+    });
+  }
+  if (status.ok()) {
+    status = guardRun([&] {
+      return allocating("the page " + *options.html,
+                        [&] { return writePageFile(*options.html, renderPage(page)); });
+    });
+  }
   if (!status.ok()) {
     std::fputs(status.message.c_str(), stderr);
     return status.exitCode;
