@@ -103,13 +103,17 @@ ForwardedText::ForwardedText(Listener listener)
     : TextReceiver(true, true), listener_(std::move(listener)) {}
 
 void ForwardedText::receive(bool warning, const std::string& text) {
-  // The listener sees the receivers from before this one, also when it throws.
+  outside([&] { listener_(warning, text); });
+}
+
+void ForwardedText::outside(const std::function<void()>& work) {
+  // The receivers are restored also when the work throws.
   struct Outside {
     TextReceiver* saved;
     explicit Outside(TextReceiver* outer) : saved(innermost) { innermost = outer; }
     ~Outside() { innermost = saved; }
-  } outside(outer());
-  listener_(warning, text);
+  } scope(outer());
+  work();
 }
 
 }  // namespace manifit

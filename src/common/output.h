@@ -83,6 +83,8 @@ class ForwardedText : public TextReceiver {
   using Listener = std::function<void(bool warning, const std::string& text)>;
   explicit ForwardedText(Listener listener);
   void receive(bool warning, const std::string& text) override;
+  // Runs work with the receivers that were in force before this one.
+  void outside(const std::function<void()>& work);
 
  private:
   Listener listener_;

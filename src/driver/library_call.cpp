@@ -31,7 +31,8 @@ void LibraryCall::iteration(const Iteration& numbers) {
   Event event;
   event.kind = Event::Kind::Iteration;
   event.iteration = numbers;
-  deliver(event);
+  // As for the text, the callback runs outside the call's forwarding.
+  forwarded_.outside([&] { deliver(event); });
 }
 
 Failure LibraryCall::run(const std::function<Status()>& work) {

@@ -67,26 +67,25 @@ struct Counts {
   int triangles = 0;
 };
 
-Status readCount(ManifoldWords& in, const char* key, long long most, int& count) {
+Status readCount(ManifoldWords& in, const char* key, int least, long long most, int& count) {
   if (!in.seek(key)) return in.fail(std::string("the section # ") + key + " is missing");
-  if (!in.nextInt(count) || count < 0 || count > most) {
-    return in.fail(std::string("the count of # ") + key + " is not a whole number from 0 to " +
-                   std::to_string(most));
+  if (!in.nextInt(count) || count < least || count > most) {
+    return in.fail(std::string("the count of # ") + key + " is not a whole number from " +
+                   std::to_string(least) + " to " + std::to_string(most));
   }
   return Status::success();
 }
 
 Status readCounts(ManifoldWords& in, Counts& c) {
-  Status s = readCount(in, "DIMENSION", gridValueLimit(), c.dimension);
-  if (s.ok() && c.dimension < 1) s = in.fail("the dimension is below 1");
-  if (s.ok()) s = readCount(in, "NODES", gridNodeLimit(), c.nodes);
+  Status s = readCount(in, "DIMENSION", 1, gridValueLimit(), c.dimension);
+  if (s.ok()) s = readCount(in, "NODES", 1, gridNodeLimit(), c.nodes);
   if (s.ok() && static_cast<long long>(c.nodes) * c.dimension > gridValueLimit()) {
     s = in.fail(std::to_string(c.nodes) + " nodes of " + std::to_string(c.dimension) +
                 " coordinates are more than a grid can hold");
   }
-  if (s.ok()) s = readCount(in, "EDGES", kMaxPieces, c.edges);
-  if (s.ok()) s = readCount(in, "RIBS", kMaxPieces, c.ribs);
-  if (s.ok()) s = readCount(in, "TRIANGLES", kMaxPieces, c.triangles);
+  if (s.ok()) s = readCount(in, "EDGES", 0, kMaxPieces, c.edges);
+  if (s.ok()) s = readCount(in, "RIBS", 0, kMaxPieces, c.ribs);
+  if (s.ok()) s = readCount(in, "TRIANGLES", 0, kMaxPieces, c.triangles);
   return s;
 }
 

@@ -118,11 +118,15 @@ TEST(LibraryFiles, DamagedManifoldFilesAreRefused) {
   badEdge.replace(edge, badEdge.find(' ', edge) - edge, "99");  // of 20 nodes
   std::string hugeCount = good;
   hugeCount.replace(hugeCount.find("# NODES\n20"), 10, "# NODES\n2000000000");
+  std::string noNodes = good;
+  noNodes.replace(noNodes.find("# NODES\n20"), 10, "# NODES\n0");
   const Case cases[] = {
       {"truncated", good.substr(0, good.find("# GRIDRP")), "the section # GRIDRP is missing"},
       {"a node past the end", good.substr(0, good.find("# GRIDNODES\n") + 40),
        "of # GRIDNODES is missing"},
-      {"a count over the limit", hugeCount, "the count of # NODES is not a whole number"},
+      {"a count over the limit", hugeCount,
+       "the count of # NODES is not a whole number from 1 to 1000000"},
+      {"no nodes", noNodes, "the count of # NODES is not a whole number from 1 to 1000000"},
       {"an edge to a missing node", badEdge,
        "entry 1 of # GRIDEDGES does not hold 2 node numbers below 20"},
   };

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/output.h"
 #include "driver/library_support.h"
 
 namespace manifit {
@@ -190,6 +191,36 @@ TEST(LibraryFit, ProjectionsOfNewPointsLandOnTheMap) {
   // Beyond the first node, the point lands on the end of the line.
   EXPECT_EQ(p.nearestNode[2], 0);
   EXPECT_EQ(p.coordinates[6], map.gridCoordinates[0]);
+}
+
+// The tool prints the events of a fit through its own output layer: what
+// the callback prints goes where it would go without the fit, never back
+// into the fit's events.
+TEST(LibraryFit, TheCallbackPrintsOutsideTheFit) {
+  const Section section = readSection(examplePath("manifit.ini"), 3, 4);
+  const Table iris = loadTable(examplePath("iris.txt"));
+  CapturedOutput outside;
+  std::string messages;
+  int iterations = 0;
+  FitOptions options;
+  options.progress = [&](const Event& event) {
+    if (event.kind == Event::Kind::Message) {
+      messages += event.text;
+      print("%s", event.text.c_str());
+    }
+    if (event.kind == Event::Kind::Iteration) print("[%d]\n", ++iterations);
+    return true;
+  };
+  const FitResult fit = manifit::fit(iris.view(), section.grid, section.schedule, options);
+  ASSERT_TRUE(fit.ok());
+  EXPECT_EQ(static_cast<size_t>(iterations), fit.history.size());
+  EXPECT_EQ(messages.find("[1]"), std::string::npos);
+  // Each progress line is followed by its numbers.
+  const std::string text = outside.text();
+  const size_t first = text.find("Ep: 1 It: 0 ");
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_EQ(text.find("[1]\n"), text.find('\n', first) + 1);
+  EXPECT_NE(text.find("[" + std::to_string(iterations) + "]\nTime spent: "), std::string::npos);
 }
 
 }  // namespace
