@@ -5,6 +5,7 @@
 
 #include "common/output.h"
 #include "common/random.h"
+#include "common/run_failure.h"
 #include "data/message.h"
 #include "driver/library_call.h"
 #include "driver/library_convert.h"
@@ -143,7 +144,8 @@ Status splitAndCheck(const PrepareOptions& options, PreparedData& prepared) {
 Status computeComponents(const PrepareOptions& options, PreparedData& prepared) {
   prepared.components = std::make_unique<PrincipalComponents>(*prepared.working);
   const std::clock_t start = std::clock();
-  prepared.components->computeComponents(3);
+  allocating("the principal components of " + options.tableName,
+             [&] { prepared.components->computeComponents(3); });
   print("Time spent for calc PC: %i\n", static_cast<int>(std::clock() - start));
   prepared.components->toVarianceFractions();
   // Nothing that is not a finite number goes further: numbers too large for

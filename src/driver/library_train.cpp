@@ -8,6 +8,7 @@
 
 #include "common/output.h"
 #include "common/random.h"
+#include "common/run_failure.h"
 #include "config/configuration.h"
 #include "data/message.h"
 #include "driver/library_call.h"
@@ -116,7 +117,8 @@ struct Training {
     const SectionSettings settings = settingsOf(spec);
     if (status.ok()) status = checkSectionGrid(settings, working.dimension);
     if (!status.ok()) return status;
-    grid = createSectionGrid(settings, working.dimension);
+    grid = allocating("the grid (" + options.sectionName + ")",
+                      [&] { return createSectionGrid(settings, working.dimension); });
     configure(map, *grid, spec, schedule);
     if (auto* graph = dynamic_cast<GraphGrid*>(grid.get())) {
       graph->diagnosticsPath = options.graphDiagnosticsFile;
@@ -150,7 +152,9 @@ struct Training {
     map.onProgress = [this](const ProgressEntry& entry) { call.iteration(iterationOf(entry)); };
     map.keepGoing = [this] { return !call.stopRequested(); };
     const clock_t start = clock();
-    const Status trained = grid->type == kGraph ? map.runGraphSchedule() : map.runStrategy();
+    const Status trained = allocating(
+        "the training of a grid of " + std::to_string(grid->nodeCount) + " nodes",
+        [&] { return grid->type == kGraph ? map.runGraphSchedule() : map.runStrategy(); });
     if (call.stopRequested()) return statusOf(stoppedFailure());
     if (!trained.ok()) return trained;
     print("Time spent: %ld\n", static_cast<long>(clock() - start));

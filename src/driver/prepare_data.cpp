@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "common/output.h"
+#include "common/run_failure.h"
 #include "data/message.h"
 #include "data/table_input.h"
 #include "driver/library_call.h"
@@ -33,7 +34,8 @@ Status readWeights(const std::string& path, Table& table) {
   DataTable points;
   points.pointCount = table.pointCount;
   points.dimension = table.dimension;
-  const Status read = readAnyWeights(path, points);
+  const Status read =
+      allocating("the weights of " + path, [&] { return readAnyWeights(path, points); });
   if (read.ok() && points.weighted) table.weights = std::move(points.weights);
   return read;
 }
@@ -84,7 +86,9 @@ Status prepareData(const Options& options, PreparedData& prepared) {
   const MissingValues missing =
       options.missing == "drop" ? MissingValues::Drop : MissingValues::Refuse;
   DataTable loaded;
-  const Status read = readAnyTable(*options.data, missing, loaded, prepared.columns);
+  const Status read = allocating("the table of " + *options.data, [&] {
+    return readAnyTable(*options.data, missing, loaded, prepared.columns);
+  });
   if (!read.ok()) return read;
   Table table = tableOf(std::move(loaded));
 

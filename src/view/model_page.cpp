@@ -4,6 +4,7 @@
 
 #include "common/output.h"
 #include "data/table_input.h"
+#include "view/points_file.h"
 #include "view/run_view.h"
 
 namespace manifit {
@@ -121,6 +122,16 @@ Status buildModelPage(const ViewOptions& options, PageData& page) {
     status = readProjections(*options.projections, projections);
     if (!status.ok()) return status;
   }
+  if (options.points) {
+    std::vector<PointLine> lines;
+    status = readPointsFile(*options.points, model.manifold.nodeCount, lines);
+    if (status.ok()) {
+      status =
+          projectionsOfRows(lines, columns.rowNumbers, *options.points, *options.data, projections);
+    }
+    if (!status.ok()) return status;
+  }
+  const bool placed = options.projections || options.points;
   std::vector<std::string> ids;
   std::vector<std::string> labels;
   std::string labelName;
@@ -130,8 +141,9 @@ Status buildModelPage(const ViewOptions& options, PageData& page) {
     if (!status.ok()) return status;
     labelName.clear();
   }
-  const InputNames names{*options.model, *options.data, options.projections, options.labels};
-  status = checkPointFiles(names, table, options.projections ? &projections : nullptr,
+  const InputNames names{*options.model, *options.data,
+                         options.points ? options.points : options.projections, options.labels};
+  status = checkPointFiles(names, table, placed ? &projections : nullptr,
                            options.labels ? &labels : nullptr, model.manifold.dimension);
   if (!status.ok()) return status;
 
@@ -150,8 +162,8 @@ Status buildModelPage(const ViewOptions& options, PageData& page) {
       page.nodeValues[k][j] = model.nodesInput[j][k];
     }
   }
-  fillPage(model.manifold, model.summary, table, shape,
-           options.projections ? &projections : nullptr, labels, page);
+  fillPage(model.manifold, model.summary, table, shape, placed ? &projections : nullptr, labels,
+           page);
   page.pointIds = ids;
   page.colourName = labelName;
   page.history = model.history;
