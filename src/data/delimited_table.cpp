@@ -10,6 +10,7 @@
 #include "common/input_file.h"
 #include "data/message.h"
 #include "data/text_words.h"
+#include "data/word_stream.h"
 
 namespace manifit {
 
@@ -38,14 +39,13 @@ class RecordReader {
   // (then error() tells it).
   bool next(Record& record) {
     if (pos_ >= s_.size()) return false;
-    record.fields.clear();
-    record.quoted.clear();
+    // The record's strings are reused from one record to the next.
+    size_t used = 0;
     record.line = line_;
     while (true) {
-      std::string field;
-      bool quoted = false;
+      std::string& field = slot(record, used++, false);
       if (s_[pos_] == '"') {
-        quoted = true;
+        record.quoted[used - 1] = true;
         if (!readQuoted(field)) return false;
       } else {
         const size_t start = pos_;
@@ -53,23 +53,20 @@ class RecordReader {
           ++pos_;
         field.assign(s_, start, pos_ - start);
       }
-      record.fields.push_back(std::move(field));
-      record.quoted.push_back(quoted);
-      if (pos_ >= s_.size()) return true;
+      if (pos_ >= s_.size()) return finish(record, used);
       const char c = s_[pos_];
       if (c == delimiter_) {
         ++pos_;
         if (pos_ >= s_.size()) {  // a trailing delimiter: one more empty field
-          record.fields.emplace_back();
-          record.quoted.push_back(false);
-          return true;
+          slot(record, used++, false);
+          return finish(record, used);
         }
         continue;
       }
       if (c == '\r') ++pos_;
       if (pos_ < s_.size() && s_[pos_] == '\n') ++pos_;
       ++line_;
-      return true;
+      return finish(record, used);
     }
   }
 
@@ -81,6 +78,23 @@ class RecordReader {
   char delimiter_;
   int line_ = 1;
   std::string error_;
+
+  // The field at `index`, emptied, its quoted flag set.
+  static std::string& slot(Record& record, size_t index, bool quoted) {
+    if (index == record.fields.size()) {
+      record.fields.emplace_back();
+      record.quoted.push_back(quoted);
+    }
+    record.quoted[index] = quoted;
+    record.fields[index].clear();
+    return record.fields[index];
+  }
+
+  static bool finish(Record& record, size_t used) {
+    record.fields.resize(used);
+    record.quoted.resize(used);
+    return true;
+  }
 
   bool readQuoted(std::string& field) {
     const int opened = line_;
@@ -125,13 +139,15 @@ std::string trimmed(const std::string& s) {
 }
 
 bool isMissing(const std::string& t) {
+  if (t.size() > 3) return false;
   return t.empty() || t == "NA" || t == "N/A" || t == "NaN" || t == "nan" || t == "NAN";
 }
 
-// Like the table format's "%f" word: the whole text must convert.
+// Like the table format's "%f" word: the whole text must convert, with the
+// table reader's conversion (the string's terminating zero follows it).
 bool isNumber(const std::string& t, float& value) {
   if (t.empty()) return false;
-  return parseFloatWord(t, 0, t.size(), value);
+  return parseFloatFast(t.c_str(), t.size(), value);
 }
 
 // Digits, one comma, digits: a number written with a decimal comma.
@@ -479,6 +495,12 @@ Status readDelimitedTable(const std::string& path, MissingValues missing, DataTa
   const FilePointer file = openInputFile(path);
   if (!file) return Status::failure(formatMessage("File not found: %s.\n", path.c_str()));
   std::string text;
+  // A file's size, when it has one, saves growing the text piece by piece.
+  if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+    const long size = std::ftell(file.get());
+    if (size > 0 && size <= kMaxTextBytes) text.reserve(static_cast<size_t>(size));
+    std::rewind(file.get());
+  }
   long nulLine = 0;
   switch (readTextFile(file.get(), static_cast<size_t>(kMaxTextBytes), text, nulLine)) {
     case TextFileEnd::complete:
