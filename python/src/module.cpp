@@ -12,6 +12,7 @@
 
 #include "arrays.h"
 #include "fit_bridge.h"
+#include "geometry/nearest_node.h"
 #include "model_io.h"
 
 namespace py = pybind11;
@@ -274,6 +275,10 @@ void writeManifoldFile(const py::dict& model, const std::string& path,
 PYBIND11_MODULE(_core, module) {
   using namespace manifit::python;
   module.doc() = "The fitting code of the manifit package.";
+  const std::string kernelWarning = trimmed(manifit::kernelRequestWarning());
+  if (!kernelWarning.empty() && PyErr_WarnEx(PyExc_RuntimeWarning, kernelWarning.c_str(), 1) != 0) {
+    throw py::error_already_set();
+  }
   module.def("fit", &fit, py::arg("table"), py::arg("weights"), py::arg("grid"), py::arg("stages"),
              py::arg("options"), py::arg("progress"),
              "Fit a map to a float32 table; returns the fitted map and its statistics.");
