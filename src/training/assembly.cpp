@@ -111,27 +111,6 @@ void ElasticMap::markIsolatedNodes() {
   }
 }
 
-// b_i = sum over the points of node i of w_p x_p[k], divided by W.
-long ElasticMap::computeRhs(int coordinate, double* out) {
-  const clock_t start = clock();
-  const int n = grid->nodeCount;
-  for (int i = 0; i < n; ++i) {
-    double sum = 0.0;
-    if (i < static_cast<int>(assignment.lists.size())) {
-      for (int p : assignment.lists[static_cast<size_t>(i)]) {
-        const float x = data->row(p)[coordinate];
-        if (data->weighted) {
-          sum += x * data->weights[static_cast<size_t>(p)];
-        } else {
-          sum += x;
-        }
-      }
-    }
-    out[i] = data->weighted ? sum / data->totalWeight : sum / data->pointCount;
-  }
-  return static_cast<long>(clock() - start);
-}
-
 void ElasticMap::computeAllRhs(std::vector<double>& out, std::vector<double>* pointSums) {
   const int n = grid->nodeCount;
   const size_t dim = static_cast<size_t>(std::max(grid->dimension, 0));

@@ -81,9 +81,10 @@ class ElasticMap {
   long runEpoch();
   long assignPoints();
   long assembleSystem();
-  long computeRhs(int coordinate, double* out);
   // Every coordinate's right-hand side in one pass over the points:
-  // out[i * dimension + k] = computeRhs(k)[i], the same sums in the same order.
+  // out[i * dimension + k] = b_i[k] = sum over the points p of node i, in list
+  // order, of w_p x_p[k] (a float product, w_p = 1 without weights, summed in
+  // double), divided by the total weight (or the point count).
   // With pointSums, the same pass also leaves there each node's plain sums of
   // its points' coordinates (unweighted, before the division), which is what
   // the error figure needs: mse(pointSums) gives mse() without its own pass.
