@@ -4,8 +4,7 @@
 #pragma once
 
 #include "linalg/comp_col_matrix.h"
-#include "linalg/mv_vector_double.h"
-#include "linalg/mv_vector_int.h"
+#include "linalg/mv_vector.h"
 
 namespace manifit {
 

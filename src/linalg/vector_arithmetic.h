@@ -5,7 +5,7 @@
 // touched (see fatal.h).
 #pragma once
 
-#include "linalg/mv_vector_double.h"
+#include "linalg/mv_vector.h"
 
 namespace manifit {
 

@@ -11,8 +11,7 @@
 #include "linalg/csc_mult_add.h"
 #include "linalg/ic_preconditioner.h"
 #include "linalg/matrix_builders.h"
-#include "linalg/mv_vector_double.h"
-#include "linalg/mv_vector_int.h"
+#include "linalg/mv_vector.h"
 #include "linalg/vector_arithmetic.h"
 #include "support/vector_operators.h"
 

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "linalg/fatal_exit.h"
-#include "linalg/mv_vector_double.h"
-#include "linalg/mv_vector_int.h"
+#include "linalg/mv_vector.h"
 
 namespace manifit {
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "linalg/ic_preconditioner.h"
-#include "linalg/mv_vector_double.h"
+#include "linalg/mv_vector.h"
 #include "linalg/vector_arithmetic.h"
 
 namespace manifit {

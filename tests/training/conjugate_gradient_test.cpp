@@ -9,7 +9,7 @@
 #include "linalg/coord_matrix.h"
 #include "linalg/ic_preconditioner.h"
 #include "linalg/matrix_builders.h"
-#include "linalg/mv_vector_double.h"
+#include "linalg/mv_vector.h"
 #include "linalg/vector_arithmetic.h"
 #include "support/vector_operators.h"
 #include "training/sparse_system.h"
