@@ -78,13 +78,13 @@ bool parseProgress(const std::string& line, IterationRecord& record) {
   int stage = 0;
   int iteration = 0;
   if (std::sscanf(line.c_str(), "Ep: %d It: %d", &stage, &iteration) != 2) return false;
-  const size_t mse = line.find("MSE: ");
+  const size_t errorField = line.find("MSE: ");
   const size_t df = line.find("Df: ");
-  if (mse == std::string::npos || df == std::string::npos) return false;
+  if (errorField == std::string::npos || df == std::string::npos) return false;
   record.stage = stage;
   record.iteration = iteration;
   char* end = nullptr;
-  const char* text = line.c_str() + mse + 5;
+  const char* text = line.c_str() + errorField + 5;
   record.error = std::strtod(text, &end);
   if (*end == '/') {
     record.hasTestError = true;
@@ -107,25 +107,16 @@ void collectHistory(const std::string& text, FitResult& result) {
   }
 }
 
-}  // namespace
-
-FitResult fitMap(const FitRequest& request) {
-  FitResult result;
-  bool stop = false;
-  CapturedOutput captured([&](const std::string& text) {
-    if (!stop && request.message && !request.message(text)) stop = true;
-  });
-  sharedRandom().state = 1;
-  setWorkerThreads(request.threads > 0 ? request.threads : hardwareThreads());
-
-  DataTable loaded;
+// The request's rows as a table with its column statistics attached,
+// normalized when asked, with the weights; the statistics go into result.
+void loadRequestTable(const FitRequest& request, DataTable& loaded, ColumnStatistics& statistics,
+                      FitResult& result) {
   loaded.allocateRows(request.count, request.dimension);
   for (int i = 0; i < request.count; ++i) {
     for (int j = 0; j < request.dimension; ++j) {
       loaded.row(i)[j] = request.rows[static_cast<size_t>(i) * request.dimension + j];
     }
   }
-  ColumnStatistics statistics;
   statistics.computeStatistics(loaded);
   loaded.statistics = &statistics;
   for (size_t j = 0; j < statistics.mean.size(); ++j) {
@@ -141,6 +132,69 @@ FitResult fitMap(const FitRequest& request) {
     for (float w : loaded.weights) total += w;
     loaded.totalWeight = total;
   }
+}
+
+// The section's grid for the request's dimension; null, with result.error
+// set, when its sizes or its type are refused.
+std::unique_ptr<Grid> requestGrid(const FitRequest& request, FitResult& result) {
+  const Status sizes = checkGridSizes(request.section.grid.type, request.section.grid.size1,
+                                      request.section.grid.size2, request.dimension);
+  if (!sizes.ok()) {
+    result.error = sizes.message;
+    return nullptr;
+  }
+  std::unique_ptr<Grid> grid = createGrid(request.section.grid, request.dimension);
+  if (!grid) result.error = "No such grid type : " + request.section.grid.type;
+  return grid;
+}
+
+// The schedule of the request's section, on the grid.
+void setUpTrainer(const FitRequest& request, Grid& grid, SparseSystem& system,
+                  ElasticMap& trainer) {
+  trainer.setGrid(grid);
+  for (int k = 0; k < 3; ++k)
+    trainer.initStretch[k] = request.section.grid.stretch[static_cast<size_t>(k)];
+  trainer.algtype = request.section.strategy;
+  trainer.stages = request.section.stages;
+  trainer.stageCount = static_cast<int>(trainer.stages.size());
+  trainer.setSystem(system);
+}
+
+// The fitted map, the principal components it was placed on and each row's
+// part (1 when the split drew it for testing).
+void fillFittedMap(const FitRequest& request, const Grid& grid,
+                   const PrincipalComponents& components, FitResult& result) {
+  int size1 = 0;
+  int size2 = 0;
+  sizesOf(grid, size1, size2);
+  result.map = fittedMap(grid, request.section.grid.type, size1, size2);
+  result.componentsMean = components.mean;
+  for (const std::vector<double>& c : components.components) {
+    result.components.insert(result.components.end(), c.begin(), c.end());
+  }
+  result.varianceFractions = components.variances;
+  result.rowPart.assign(static_cast<size_t>(request.count), 0);
+  if (request.testFraction >= 0.0) {
+    RandomGenerator draws;
+    const float p = static_cast<float>(request.testFraction);
+    for (int& part : result.rowPart) part = static_cast<float>(draws.next() / 32767.0) < p ? 1 : 0;
+  }
+}
+
+}  // namespace
+
+FitResult fitMap(const FitRequest& request) {
+  FitResult result;
+  bool stop = false;
+  CapturedOutput captured([&](const std::string& text) {
+    if (!stop && request.message && !request.message(text)) stop = true;
+  });
+  sharedRandom().state = 1;
+  setWorkerThreads(request.threads > 0 ? request.threads : hardwareThreads());
+
+  DataTable loaded;
+  ColumnStatistics statistics;
+  loadRequestTable(request, loaded, statistics, result);
   DataTable kept;
   DataTable drawn;
   DataTable* working = &loaded;
@@ -160,25 +214,10 @@ FitResult fitMap(const FitRequest& request) {
   ElasticMap trainer;
   trainer.setData(*working);
   if (request.testFraction >= 0.0 && drawn.pointCount > 0) trainer.setTestData(drawn);
-  const Status sizes = checkGridSizes(request.section.grid.type, request.section.grid.size1,
-                                      request.section.grid.size2, request.dimension);
-  if (!sizes.ok()) {
-    result.error = sizes.message;
-    return result;
-  }
-  std::unique_ptr<Grid> grid = createGrid(request.section.grid, request.dimension);
-  if (!grid) {
-    result.error = "No such grid type : " + request.section.grid.type;
-    return result;
-  }
-  trainer.setGrid(*grid);
-  for (int k = 0; k < 3; ++k)
-    trainer.initStretch[k] = request.section.grid.stretch[static_cast<size_t>(k)];
-  trainer.algtype = request.section.strategy;
-  trainer.stages = request.section.stages;
-  trainer.stageCount = static_cast<int>(trainer.stages.size());
+  std::unique_ptr<Grid> grid = requestGrid(request, result);
+  if (!grid) return result;
   SparseSystem system;
-  trainer.setSystem(system);
+  setUpTrainer(request, *grid, system, trainer);
   trainer.keepGoing = [&stop] { return !stop; };
   trainer.placeGrid(components.mean, components.components, components.variances, 3);
   const Status trained = grid->type == kGraph ? trainer.runGraphSchedule() : trainer.runStrategy();
@@ -193,22 +232,8 @@ FitResult fitMap(const FitRequest& request) {
     return result;
   }
   trainer.assignPoints();
-  result.finalError = trainer.mse();
-  int size1 = 0;
-  int size2 = 0;
-  sizesOf(*grid, size1, size2);
-  result.map = fittedMap(*grid, request.section.grid.type, size1, size2);
-  result.componentsMean = components.mean;
-  for (const std::vector<double>& c : components.components) {
-    result.components.insert(result.components.end(), c.begin(), c.end());
-  }
-  result.varianceFractions = components.variances;
-  result.rowPart.assign(static_cast<size_t>(request.count), 0);
-  if (request.testFraction >= 0.0) {
-    RandomGenerator draws;
-    const float p = static_cast<float>(request.testFraction);
-    for (int& part : result.rowPart) part = static_cast<float>(draws.next() / 32767.0) < p ? 1 : 0;
-  }
+  result.finalError = trainer.trainingRms();
+  fillFittedMap(request, *grid, components, result);
   result.ok = std::isfinite(result.finalError);
   if (!result.ok) result.error = "the fitted map has no finite error";
   return result;

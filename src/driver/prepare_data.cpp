@@ -40,6 +40,41 @@ void keepNormalization(const Options& options, PreparedData& prepared) {
   }
 }
 
+// The first three principal components of the working table, as variance
+// fractions, their summary file "temp" and the scores of -pcdat; refused
+// when they are not finite numbers.
+Status extractComponents(const Options& options, PreparedData& prepared) {
+  prepared.components = std::make_unique<PrincipalComponents>(*prepared.working);
+  const std::clock_t start = std::clock();
+  prepared.components->computeComponents(3);
+  print("Time spent for calc PC: %i\n", static_cast<int>(std::clock() - start));
+  prepared.components->toVarianceFractions();
+  // Nothing that is not a finite number is written: numbers too large for
+  // the single-precision residuals and scores stop the run here.
+  if (!prepared.components->resultsFinite()) {
+    return Status::failure(formatMessage(
+        "Table file %s: the principal components are not finite numbers (the coordinates are too "
+        "large for single-precision arithmetic; normalize the table or scale it down).\n",
+        options.data->c_str()));
+  }
+  const int badScore = options.pcdat ? prepared.components->firstNonFiniteScore() : -1;
+  if (badScore >= 0) {
+    return Status::failure(formatMessage(
+        "Table file %s: the component score of point %i is not a finite number (the coordinates "
+        "are too large for single-precision arithmetic; normalize the table or scale it down).\n",
+        options.data->c_str(), badScore + 1));
+  }
+  if (!prepared.components->writeSummary("temp", &prepared.outputs)) {
+    prepared.outputFailed = true;
+    prepared.unwritten.push_back("temp (summary)");
+  }
+  if (options.pcdat && !prepared.components->writeScores(*options.pcdat, &prepared.outputs)) {
+    prepared.outputFailed = true;
+    prepared.unwritten.push_back(*options.pcdat + " (-pcdat)");
+  }
+  return Status::success();
+}
+
 }  // namespace
 
 Status prepareData(const Options& options, PreparedData& prepared) {
@@ -82,35 +117,7 @@ Status prepareData(const Options& options, PreparedData& prepared) {
                       options.weights->c_str()));
   }
 
-  prepared.components = std::make_unique<PrincipalComponents>(*prepared.working);
-  const std::clock_t start = std::clock();
-  prepared.components->computeComponents(3);
-  print("Time spent for calc PC: %i\n", static_cast<int>(std::clock() - start));
-  prepared.components->toVarianceFractions();
-  // Nothing that is not a finite number is written: numbers too large for
-  // the single-precision residuals and scores stop the run here.
-  if (!prepared.components->resultsFinite()) {
-    return Status::failure(formatMessage(
-        "Table file %s: the principal components are not finite numbers (the coordinates are too "
-        "large for single-precision arithmetic; normalize the table or scale it down).\n",
-        options.data->c_str()));
-  }
-  const int badScore = options.pcdat ? prepared.components->firstNonFiniteScore() : -1;
-  if (badScore >= 0) {
-    return Status::failure(formatMessage(
-        "Table file %s: the component score of point %i is not a finite number (the coordinates "
-        "are too large for single-precision arithmetic; normalize the table or scale it down).\n",
-        options.data->c_str(), badScore + 1));
-  }
-  if (!prepared.components->writeSummary("temp", &prepared.outputs)) {
-    prepared.outputFailed = true;
-    prepared.unwritten.push_back("temp (summary)");
-  }
-  if (options.pcdat && !prepared.components->writeScores(*options.pcdat, &prepared.outputs)) {
-    prepared.outputFailed = true;
-    prepared.unwritten.push_back(*options.pcdat + " (-pcdat)");
-  }
-  return Status::success();
+  return extractComponents(options, prepared);
 }
 
 }  // namespace manifit

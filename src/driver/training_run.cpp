@@ -159,6 +159,65 @@ void writeResultFiles(const Options& options, PreparedData& prepared, Grid& grid
   }
 }
 
+// The generating grid of -gen, whose nodes the progress lines measure the
+// grid against.
+Status readReferenceGrid(const std::string& path, int dimension, std::unique_ptr<Grid>& reference) {
+  reference = std::make_unique<Grid>();
+  reference->dimension = dimension;
+  return reference->readNodes(path);
+}
+
+// Lays the grid out along the principal components; refused when the initial
+// stretches put it so far out that the distances of training overflow.
+Status placeGrid(const Options& options, const PrincipalComponents& components, ElasticMap& map) {
+  map.placeGrid(components.mean, components.components, components.variances, 3);
+  if (!map.placedWithinReach(components.mean)) {
+    return Status::failure(formatMessage(
+        "Configuration file %s, section #ALG%i: init.stretch1 %g, init.stretch2 %g and "
+        "init.stretch3 %g place the grid so far out that its distances overflow; use "
+        "smaller stretches.\n",
+        options.ini->c_str(), options.algorithm, static_cast<double>(map.initStretch[0]),
+        static_cast<double>(map.initStretch[1]), static_cast<double>(map.initStretch[2])));
+  }
+  return Status::success();
+}
+
+// Each output is tried, whatever became of the one before; then every output
+// written is put in place together, and any failure ends the run with status
+// 1, naming what is missing.
+Status writeOutputs(const Options& options, PreparedData& prepared, Grid& grid,
+                    const ElasticMap& map, const RunRecord& record) {
+  DataTable& working = *prepared.working;
+  StagedOutputs& outputs = prepared.outputs;
+  std::vector<std::string>& unwritten = prepared.unwritten;
+  if (!grid.writeManifold(*options.output, options.dataName, &outputs))
+    unwritten.push_back(*options.output + " (-o)");
+  // The map's final assignment holds every point's nearest node of the
+  // fitted grid: the projections need no search of their own.
+  if (options.projections &&
+      !grid.writeProjections(*options.projections, working, &outputs, &map.assignment))
+    unwritten.push_back(*options.projections + " (-p)");
+  writeResultFiles(options, prepared, grid, map, record);
+  Status status = Status::success();
+  if (options.normdat) {
+    status = writeNormalizedTable(*options.normdat, working, outputs);
+    if (!status.ok()) unwritten.push_back(*options.normdat + " (-normdat)");
+  }
+  const std::vector<std::string> unplaced = outputs.placeAll();
+  for (const std::string& path : unplaced) {
+    print("Can not write file %s\n", path.c_str());
+    unwritten.push_back(path);
+  }
+  if (!unwritten.empty()) {
+    std::string list;
+    for (const std::string& file : unwritten) list += (list.empty() ? "" : ", ") + file;
+    warn("manifit: not written: %s\n", list.c_str());
+  }
+  if (!status.ok()) return status;
+  if (!unwritten.empty() || prepared.outputFailed) return Status::failure("");
+  return Status::success();
+}
+
 }  // namespace
 
 Status runTraining(const Options& options, PreparedData& prepared) {
@@ -186,25 +245,15 @@ Status runTraining(const Options& options, PreparedData& prepared) {
 
   std::unique_ptr<Grid> reference;
   if (options.gen) {
-    reference = std::make_unique<Grid>();
-    reference->dimension = grid->dimension;
-    const Status read = reference->readNodes(*options.gen);
+    const Status read = readReferenceGrid(*options.gen, grid->dimension, reference);
     if (!read.ok()) return read;
     map.setReferenceGrid(*reference);
   }
 
   SparseSystem system;
   map.setSystem(system);
-  const PrincipalComponents& components = *prepared.components;
-  map.placeGrid(components.mean, components.components, components.variances, 3);
-  if (!map.placedWithinReach(components.mean)) {
-    return Status::failure(formatMessage(
-        "Configuration file %s, section #ALG%i: init.stretch1 %g, init.stretch2 %g and "
-        "init.stretch3 %g place the grid so far out that its distances overflow; use "
-        "smaller stretches.\n",
-        options.ini->c_str(), options.algorithm, static_cast<double>(map.initStretch[0]),
-        static_cast<double>(map.initStretch[1]), static_cast<double>(map.initStretch[2])));
-  }
+  const Status placed = placeGrid(options, *prepared.components, map);
+  if (!placed.ok()) return placed;
 
   print("Proceeding with %d points\n", working.pointCount);
   flushOutput();
@@ -215,7 +264,7 @@ Status runTraining(const Options& options, PreparedData& prepared) {
   flushOutput();
 
   map.assignPoints();
-  const double finalError = map.mse();
+  const double finalError = map.trainingRms();
   if (!std::isfinite(finalError) || !allNodesFinite(*grid)) {
     return Status::failure(
         "Training stopped: the fitted grid has no finite node positions or error; no result "
@@ -223,40 +272,8 @@ Status runTraining(const Options& options, PreparedData& prepared) {
   }
   print("Final MSE: %s\n", streamDouble(finalError).c_str());
   flushOutput();
-
   record.finalError = finalError;
-
-  // Each output is tried, whatever became of the one before; then every
-  // output written is put in place together, and any failure ends the run
-  // with status 1, naming what is missing.
-  StagedOutputs& outputs = prepared.outputs;
-  std::vector<std::string>& unwritten = prepared.unwritten;
-  if (!grid->writeManifold(*options.output, options.dataName, &outputs))
-    unwritten.push_back(*options.output + " (-o)");
-  // The final assignment above holds every point's nearest node of the
-  // fitted grid: the projections need no search of their own.
-  if (options.projections &&
-      !grid->writeProjections(*options.projections, working, &outputs, &map.assignment))
-    unwritten.push_back(*options.projections + " (-p)");
-  writeResultFiles(options, prepared, *grid, map, record);
-  Status status = Status::success();
-  if (options.normdat) {
-    status = writeNormalizedTable(*options.normdat, working, outputs);
-    if (!status.ok()) unwritten.push_back(*options.normdat + " (-normdat)");
-  }
-  const std::vector<std::string> unplaced = outputs.placeAll();
-  for (const std::string& path : unplaced) {
-    print("Can not write file %s\n", path.c_str());
-    unwritten.push_back(path);
-  }
-  if (!unwritten.empty()) {
-    std::string list;
-    for (const std::string& file : unwritten) list += (list.empty() ? "" : ", ") + file;
-    warn("manifit: not written: %s\n", list.c_str());
-  }
-  if (!status.ok()) return status;
-  if (!unwritten.empty() || prepared.outputFailed) return Status::failure("");
-  return Status::success();
+  return writeOutputs(options, prepared, *grid, map, record);
 }
 
 }  // namespace manifit

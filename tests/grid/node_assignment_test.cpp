@@ -86,13 +86,13 @@ TEST(Gmse, MeasuresCurrentPositionsAgainstTheRefreshedReference) {
   reference.nodes[1] = {3, 0};  // stale in the reference's cache: gmse refreshes it
   grid.nodes[0] = {0, 2};       // stale in this grid's cache: gmse reads the positions
   // Nearest squared distances: 1 (to (0, 1)) and 16 (to (3, 0)).
-  EXPECT_DOUBLE_EQ(std::sqrt(17.0 / 2.0), grid.gmse(reference));
+  EXPECT_DOUBLE_EQ(std::sqrt(17.0 / 2.0), grid.rmsDistanceTo(reference));
   EXPECT_EQ((std::vector<float>{0, 1, 3, 0}), reference.nodeCache);
 
   Grid far = gridAt({{1e6f, 0.0f}});
   // Far beyond a finite start value of 1e10, the nearest reference node counts.
   const float d = 1e6f - 3.0f;
-  EXPECT_DOUBLE_EQ(std::sqrt(static_cast<double>(d * d)), far.gmse(reference));
+  EXPECT_DOUBLE_EQ(std::sqrt(static_cast<double>(d * d)), far.rmsDistanceTo(reference));
 }
 
 }  // namespace

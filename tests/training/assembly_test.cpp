@@ -171,14 +171,14 @@ TEST_F(AssemblyTest, ANodeWithoutPointsOrConnectionsGetsAUnitRow) {
 
 TEST_F(AssemblyTest, ErrorFiguresOfTrainingAndTestTables) {
   map.assignPoints();
-  EXPECT_DOUBLE_EQ(map.mse(), line.centroidRms(table, map.assignment));
-  EXPECT_EQ(map.testMse(), 0.0);
+  EXPECT_DOUBLE_EQ(map.trainingRms(), line.centroidRms(table, map.assignment));
+  EXPECT_EQ(map.testRms(), 0.0);
   DataTable test;
   fillTable(test, {{2.2f, 0.0f}, {2.4f, 0.2f}});
   map.setTestData(test);
   // Both test points go to node 2: their spread about their centroid.
   const double expected = std::sqrt((0.01 + 0.01 + 0.01 + 0.01) / 2);
-  EXPECT_NEAR(map.testMse(), expected, 1e-6);
+  EXPECT_NEAR(map.testRms(), expected, 1e-6);
 }
 
 }  // namespace

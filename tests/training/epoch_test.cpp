@@ -68,7 +68,7 @@ TEST_F(EpochTest, ProgressLinesAndWhatTheyReport) {
   // The last line reports the error of the assignment it was computed on.
   std::smatch match;
   ASSERT_TRUE(std::regex_match(lines[2], match, format));
-  EXPECT_EQ(match[2].str(), streamDouble(map.mse()));
+  EXPECT_EQ(match[2].str(), streamDouble(map.trainingRms()));
 }
 
 TEST_F(EpochTest, TestTableAndReferenceGridExtendTheLine) {
@@ -91,7 +91,7 @@ TEST_F(EpochTest, TestTableAndReferenceGridExtendTheLine) {
   std::smatch match;
   ASSERT_TRUE(std::regex_match(capture.text(), match, format)) << capture.text();
   char gmse[32];
-  std::snprintf(gmse, sizeof gmse, "%5.4f", grid->gmse(reference));
+  std::snprintf(gmse, sizeof gmse, "%5.4f", grid->rmsDistanceTo(reference));
   EXPECT_EQ(match[2].str(), gmse);
 }
 

@@ -56,8 +56,8 @@ class StreamedSumsTest : public ::testing::Test {
     std::vector<double> sums;
     map.computeAllRhs(rhs, &sums);
     ASSERT_EQ(rhs.size(), sums.size()) << what;
-    const double plain = map.mse();
-    const double reused = map.mse(sums);
+    const double plain = map.trainingRms();
+    const double reused = map.trainingRms(sums);
     EXPECT_EQ(0, std::memcmp(&plain, &reused, sizeof plain))
         << what << ": " << plain << " against " << reused;
     // The right-hand sides themselves are the same with or without the sums.
@@ -116,8 +116,8 @@ TEST_F(StreamedSumsTest, ErrorFigureFromTheRightHandSideSumsIsTheSame) {
   std::swap(map.assignment.lists[3].front(), map.assignment.lists[3].back());
   expectSameError("unordered list");
   // Sums of the wrong size are not trusted: the figure makes its own pass.
-  const double plain = map.mse();
-  const double refused = map.mse(std::vector<double>(3, 1.0));
+  const double plain = map.trainingRms();
+  const double refused = map.trainingRms(std::vector<double>(3, 1.0));
   EXPECT_EQ(0, std::memcmp(&plain, &refused, sizeof plain));
 }
 
