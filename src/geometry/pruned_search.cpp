@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kMaxGroups = 64;
 constexpr int kNodesPerGroup = 25;
-constexpr int kChunkBlocks = 16;             // blocks whose squares are formed in one call
 constexpr long kLowerBoundBudget = 4000000;  // floats of lower bounds
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // A few double roundings, relative: every bound is moved outward by this.

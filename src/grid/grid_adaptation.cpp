@@ -153,7 +153,7 @@ void Grid::nodeMisfit(const DataTable& table, const NodeAssignment& assignment,
         for (size_t k = 0; k < width; ++k) centroid[k] += x[k];
       }
       const int length = static_cast<int>(list.size());
-      for (size_t k = 0; k < width; ++k) centroid[k] /= length;
+      for (size_t k = 0; k < width; ++k) centroid[k] = centroid[k] / static_cast<float>(length);
     }
     const double squared = squaredDistanceList(centroid, nodes[i].data(), dimension);
     misfit[i] = squared * squared;

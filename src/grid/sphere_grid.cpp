@@ -5,10 +5,10 @@
 
 namespace manifit {
 
-SphereGrid::SphereGrid(int size1, int size2, int dimension) {
-  this->size1 = size1;
-  this->size2 = size2;
-  this->dimension = dimension;
+SphereGrid::SphereGrid(int firstSize, int secondSize, int coordinates) {
+  size1 = firstSize;
+  size2 = secondSize;
+  dimension = coordinates;
   type = kSphere;
   build();
 }

@@ -102,7 +102,7 @@ float nodeMovement(const Grid& grid, std::vector<float>& previous) {
     for (int k = 0; k < dim; ++k) {
       float& old = previous[static_cast<size_t>(i) * dim + k];
       const float now = grid.nodes[static_cast<size_t>(i)][k];
-      df += std::fabs(static_cast<double>(old) - static_cast<double>(now));
+      df = static_cast<float>(df + std::fabs(static_cast<double>(old) - static_cast<double>(now)));
       old = now;
     }
   }

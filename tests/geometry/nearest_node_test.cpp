@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -198,6 +199,22 @@ TEST(KernelRequest, NamesAKernelOrFallsBackToTheFastestWithAReason) {
               request.problem.find("MANIFIT_KERNEL=" + std::string(wrong) + " is not a kernel"))
         << request.problem;
     EXPECT_EQ('\n', request.problem.back());
+  }
+}
+
+// The suite runs once per forced kernel: the searches of the whole process
+// use the kernel MANIFIT_KERNEL names whenever it is supported.
+TEST(KernelRequest, TheEnvironmentsKernelIsTheOneUsed) {
+  const char* value = std::getenv("MANIFIT_KERNEL");
+  const KernelRequest request = readKernelRequest(value);
+  EXPECT_EQ(request.kernel, bestKernel());
+  EXPECT_EQ(request.problem, kernelRequestWarning());
+  if (value == nullptr || *value == '\0') {
+    EXPECT_EQ(fastestKernel(), bestKernel());
+  } else if (request.problem.empty()) {
+    EXPECT_EQ(value, std::string(bestKernel() == SearchKernel::kPlain  ? "plain"
+                                 : bestKernel() == SearchKernel::kAvx2 ? "avx2"
+                                                                       : "avx512"));
   }
 }
 

@@ -130,12 +130,12 @@ TEST(AssignToNodes, CacheSearchMatchesThePlainSearchOnRandomGrids) {
       grid.nodeCount = nodeCount;
       grid.allocate();
       for (std::vector<float>& node : grid.nodes) {
-        for (float& value : node) value = 0.5f * coordinate(generator);
+        for (float& value : node) value = 0.5f * static_cast<float>(coordinate(generator));
       }
       grid.refreshNodeCache();
       std::vector<std::vector<float>> points(40, std::vector<float>(dimension));
       for (std::vector<float>& p : points) {
-        for (float& value : p) value = 0.25f * coordinate(generator);
+        for (float& value : p) value = 0.25f * static_cast<float>(coordinate(generator));
       }
       DataTable table = makeTable(points);
       NodeAssignment assignment;

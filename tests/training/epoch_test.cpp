@@ -135,7 +135,8 @@ float movement(const std::vector<std::vector<float>>& before, const Grid& grid) 
   float sum = 0.0f;
   for (int i = 0; i < grid.nodeCount; ++i) {
     for (int k = 0; k < grid.dimension; ++k) {
-      sum += std::fabs(static_cast<double>(before[i][k]) - static_cast<double>(grid.nodes[i][k]));
+      sum = static_cast<float>(sum + std::fabs(static_cast<double>(before[i][k]) -
+                                               static_cast<double>(grid.nodes[i][k])));
     }
   }
   return sum / static_cast<float>(grid.dimension) / static_cast<float>(grid.nodeCount);
@@ -229,7 +230,7 @@ TEST_F(EpochTest, IsolatedNodeKeepsItsPlace) {
     for (int k = 0; k < 4; ++k) {
       double sum = 0.0;
       for (int p : points) sum += iris.table.row(p)[k];
-      EXPECT_NEAR(grid->nodes[i][k], sum / points.size(), 1e-4);
+      EXPECT_NEAR(grid->nodes[i][k], sum / static_cast<double>(points.size()), 1e-4);
     }
   }
 }
