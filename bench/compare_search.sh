@@ -4,17 +4,22 @@
 # one, alternating, several times each. Prints the median wall and processor
 # times of each variant, the median processor time of the search per
 # iteration (the A of "Time: S+(A,B)"), the ratios full / pruned, and checks
-# that both variants wrote the same map and printed the same lines.
+# that both variants wrote the same map and printed the same lines. Given a
+# fourth argument, an earlier manifit program, that program runs in place of
+# the full search (as it is, without -search): the side-by-side measure of a
+# change against the code before it.
 #
-#   bench/compare_search.sh [build folder, default build] [points] [runs, default 3]
+#   bench/compare_search.sh [build folder, default build] [points] [runs, default 3] [earlier manifit]
 set -euo pipefail
 source_dir="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$source_dir/build}" && pwd)"
 points="${2:-200000}"
 runs="${3:-3}"
+earlier="${4:-}"
 manifit="$build/manifit"
 make_sheet="$build/bench/make_sheet"
-for program in "$manifit" "$make_sheet" /usr/bin/time; do
+if [[ -n "$earlier" ]]; then earlier="$(cd "$(dirname "$earlier")" && pwd)/$(basename "$earlier")"; fi
+for program in "$manifit" "$make_sheet" /usr/bin/time ${earlier:+"$earlier"}; do
   [[ -x "$program" ]] || { echo "missing $program (build first: cmake --build build)" >&2; exit 1; }
 done
 
@@ -27,7 +32,9 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 
 for run in $(seq "$runs"); do
   for mode in full pruned; do
-    /usr/bin/time -f "%e %U %S" -o time.txt "$manifit" -search "$mode" -d sheet.txt \
+    command=("$manifit" -search "$mode")
+    if [[ "$mode" == full && -n "$earlier" ]]; then command=("$earlier"); fi
+    /usr/bin/time -f "%e %U %S" -o time.txt "${command[@]}" -d sheet.txt \
       -i "$source_dir/bench/sheet.ini" -n 1 -o "$mode.map" > "$mode.out"
     read -r wall user system < time.txt
     echo "$wall" >> "$mode.wall"
@@ -43,6 +50,7 @@ done
 
 printf "%d points x 50, %d runs each, iterations per run: %s\n" "$points" "$runs" \
   "$(grep -c '^Ep:' pruned.out)"
+[[ -n "$earlier" ]] && echo "full: $earlier"
 printf "%-8s %10s %10s %22s\n" search "wall (s)" "cpu (s)" "search per iteration (ms cpu)"
 for mode in full pruned; do
   printf "%-8s %10s %10s %22s\n" "$mode" "$(median < "$mode.wall")" "$(median < "$mode.cpu")" \

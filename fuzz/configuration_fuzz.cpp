@@ -1,5 +1,6 @@
 // The configuration reader: section search, tokenizer, keys and the creation
-// of the configured grid. The first byte gives the data dimension (1 to 8),
+// of the configured grid, and the run's second look at its section (the
+// warnings). The first byte gives the data dimension (1 to 8),
 // the second the algorithm number (0 to 15); the rest is the file.
 #include <cstddef>
 #include <cstdint>
@@ -7,6 +8,7 @@
 
 #include "common/output.h"
 #include "config/configuration.h"
+#include "config/section_check.h"
 #include "data/data_table.h"
 #include "fuzz_files.h"
 #include "grid/grid.h"
@@ -26,6 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   table.allocateRows(3, 1 + data[0] % 8);
   const int n = data[1] % 16;
   const std::string path = manifit::fuzzFolder().write("config.ini", data + 2, size - 2);
+
+  const manifit::SectionReport report = manifit::examineSection(path, n);
+  if (report.text.empty() && !report.warnings.empty()) __builtin_trap();
 
   manifit::CapturedOutput capture;
   manifit::ElasticMap map;

@@ -48,9 +48,20 @@ class TestParameters:
         with pytest.raises(ValueError, match=message):
             manifit.ElasticMap(**params).fit(iris)
 
-    def test_library_limits_come_back_as_value_errors(self, iris):
+    def test_library_failures_come_back_as_value_errors(self, iris, tmp_path):
+        """What the library refuses raises ValueError with the tool's message,
+        and the interpreter carries on."""
         with pytest.raises(ValueError, match="more than the 1000000 a grid can hold"):
             manifit.ElasticMap(size=(2000, 2000)).fit(iris)
+        with pytest.raises(ValueError, match="drew all 5 points, so none are left to fit"):
+            manifit.ElasticMap(size=3, test_size=0.999).fit(iris[:5])
+        with pytest.raises(ValueError, match="no cluster holds more than 200 points"):
+            manifit.ElasticMap(grid="graph", size=5, minclust=200).fit(iris)
+        model = manifit.ElasticMap(grid="line", size=4).fit(iris)
+        for write in (model.save, model.write_manifold):
+            with pytest.raises(ValueError, match="Can not open file for writing"):
+                write(tmp_path / "missing-folder" / "out")
+        assert not (tmp_path / "missing-folder").exists()
 
 
 class TestInput:

@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace manifit {
 
 FilePointer openInputFile(const std::string& path) {
@@ -23,6 +26,24 @@ FilePointer openInputFile(const std::string& path) {
 bool isRegularFile(std::FILE* file) {
   struct stat info;
   return fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+TextFileEnd readTextFile(std::FILE* file, size_t maxBytes, std::string& text, long& nulLine) {
+  text.clear();
+  nulLine = 0;
+  char buffer[65536];
+  size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    const char* nul = static_cast<const char*>(std::memchr(buffer, '\0', got));
+    if (nul != nullptr) {
+      nulLine = 1 + std::count(text.begin(), text.end(), '\n') +
+                std::count(static_cast<const char*>(buffer), nul, '\n');
+      return TextFileEnd::nulByte;
+    }
+    if (got > maxBytes - std::min(maxBytes, text.size())) return TextFileEnd::tooLarge;
+    text.append(buffer, got);
+  }
+  return std::ferror(file) ? TextFileEnd::readError : TextFileEnd::complete;
 }
 
 }  // namespace manifit

@@ -19,4 +19,12 @@ FilePointer openInputFile(const std::string& path);
 // True when the open file is a regular file (not a device, pipe or folder).
 bool isRegularFile(std::FILE* file);
 
+// How reading a whole text file ended.
+enum class TextFileEnd { complete, readError, tooLarge, nulByte };
+
+// Reads the rest of the open file into text, piece by piece, and stops at
+// once at a NUL byte (nulLine: its line, counted from 1) or when the file
+// holds more than maxBytes.
+TextFileEnd readTextFile(std::FILE* file, size_t maxBytes, std::string& text, long& nulLine);
+
 }  // namespace manifit

@@ -1,7 +1,9 @@
 #include "config/section_check.h"
 
-#include <fstream>
+#include <cstdio>
+#include <istream>
 
+#include "common/input_file.h"
 #include "common/suggest.h"
 
 namespace manifit {
@@ -50,20 +52,39 @@ int tokens(const std::string& line, std::string out[2]) {
   return found;
 }
 
-std::string at(const std::string& path, int line) {
-  return path + ", line " + std::to_string(line) + ": ";
-}
+// A configuration file is small: one longer than this many lines, or with a
+// line longer than the configuration reader takes, is left to that reader's
+// messages.
+constexpr size_t kMostLines = 100000;
+constexpr size_t kLongestLine = 899;
 
-// The lines of the file without their line ends; a configuration file is
-// small, and a huge one is read no further than a million lines.
-std::vector<std::string> readLines(std::ifstream& file) {
-  std::vector<std::string> lines;
+// The lines without their ends, up to the end of the input, a NUL byte, a
+// line too long or too many lines (so a device such as /dev/zero stops at
+// once); what comes after is never read. next() gives one character, or EOF.
+template <typename NextCharacter>
+void readLines(NextCharacter next, std::vector<std::string>& lines) {
   std::string line;
-  while (lines.size() < 1000000 && std::getline(file, line)) {
+  int c = 0;
+  while ((c = next()) != EOF) {
+    if (c == '\0') return;
+    if (c != '\n') {
+      if (line.size() > kLongestLine) return;  // 899 characters and '\r' pass
+      line.push_back(static_cast<char>(c));
+      continue;
+    }
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (lines.size() == kMostLines) return;
+    lines.push_back(line);
+    line.clear();
+  }
+  if (!line.empty()) {
+    if (line.back() == '\r') line.pop_back();
     lines.push_back(line);
   }
-  return lines;
+}
+
+std::string at(const std::string& path, int line) {
+  return path + ", line " + std::to_string(line) + ": ";
 }
 
 // What the lines of the section seen so far set.
@@ -135,14 +156,9 @@ void warnOfNoTraining(const std::string& path, const std::string& header, const 
   }
 }
 
-}  // namespace
-
-SectionReport examineSection(const std::string& path, int n) {
+SectionReport examineLines(const std::vector<std::string>& lines, const std::string& path, int n) {
   SectionReport report;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return report;
   const std::string header = "#ALG" + std::to_string(n);
-  const std::vector<std::string> lines = readLines(file);
   size_t start = 0;
   while (start < lines.size() && lines[start].compare(0, header.size(), header) != 0) ++start;
   if (start == lines.size()) return report;
@@ -157,6 +173,27 @@ SectionReport examineSection(const std::string& path, int n) {
   warnOfLostKeys(path, lines, i, header, report.warnings);
   warnOfNoTraining(path, header, state, report.warnings);
   return report;
+}
+
+}  // namespace
+
+SectionReport examineSection(const std::string& path, int n) {
+  const FilePointer file = openInputFile(path);
+  if (!file) return SectionReport();
+  std::vector<std::string> lines;
+  readLines([&file] { return std::getc(file.get()); }, lines);
+  return examineLines(lines, path, n);
+}
+
+SectionReport examineSectionText(std::istream& in, const std::string& name, int n) {
+  std::vector<std::string> lines;
+  readLines(
+      [&in] {
+        const std::istream::int_type c = in.get();
+        return c == std::istream::traits_type::eof() ? EOF : static_cast<int>(c);
+      },
+      lines);
+  return examineLines(lines, name, n);
 }
 
 }  // namespace manifit

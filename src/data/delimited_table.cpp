@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/input_file.h"
 #include "data/message.h"
 #include "data/text_words.h"
 
@@ -345,6 +346,15 @@ Status chooseColumns(const std::string& name, Layout& layout, TableColumns& colu
           name.c_str(), c.firstCommaLine, c.firstCommaRow, columnLabel(layout, j).c_str(),
           quoteWord(c.firstComma.c_str(), c.firstComma.size()).c_str()));
     }
+    if (c.texts == 0 && c.numbers == 0) {
+      // Nothing but empty fields (a delimiter at the end of every line): no
+      // coordinate, and nothing missing either.
+      layout.textColumns.push_back(static_cast<int>(j));
+      columns.warnings.push_back(
+          formatMessage("Table file %s: column %s holds no values; it is left aside.\n",
+                        name.c_str(), columnLabel(layout, j).c_str()));
+      continue;
+    }
     if (c.texts == 0) {
       layout.coordinates.push_back(static_cast<int>(j));
       continue;
@@ -478,24 +488,25 @@ Status parseDelimitedTable(const std::string& text, const std::string& name, Mis
 
 Status readDelimitedTable(const std::string& path, MissingValues missing, DataTable& table,
                           TableColumns& columns) {
-  struct Closer {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
-  std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
+  const FilePointer file = openInputFile(path);
   if (!file) return Status::failure(formatMessage("File not found: %s.\n", path.c_str()));
   std::string text;
-  char buffer[65536];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-    if (static_cast<int64_t>(text.size() + got) > kMaxTextBytes) {
+  long nulLine = 0;
+  switch (readTextFile(file.get(), static_cast<size_t>(kMaxTextBytes), text, nulLine)) {
+    case TextFileEnd::complete:
+      break;
+    case TextFileEnd::tooLarge:
       return Status::failure(formatMessage(
           "Table file %s: larger than %lld bytes; save a table this large as .npy instead.\n",
           path.c_str(), static_cast<long long>(kMaxTextBytes)));
-    }
-    text.append(buffer, got);
+    case TextFileEnd::nulByte:
+      return Status::failure(
+          formatMessage("Table file %s, line %li: the file holds a NUL byte, so it is not a text "
+                        "file.\n",
+                        path.c_str(), nulLine));
+    case TextFileEnd::readError:
+      return Status::failure(formatMessage("File not found: %s.\n", path.c_str()));
   }
-  if (std::ferror(file.get()))
-    return Status::failure(formatMessage("File not found: %s.\n", path.c_str()));
   return parseDelimitedTable(text, path, missing, table, columns);
 }
 

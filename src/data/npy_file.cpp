@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 
+#include "data/data_table.h"
 #include "data/message.h"
 
 namespace manifit {
@@ -85,8 +86,9 @@ bool parseShape(const std::string& text, std::vector<int64_t>& shape) {
 }
 
 Status parseHeader(const std::string& bytes, const std::string& name, NpyHeader& header) {
-  if (bytes.size() < 10 || bytes.compare(0, 6, kMagic, 6) != 0)
+  if (bytes.size() < 6 || bytes.compare(0, 6, kMagic, 6) != 0)
     return fail(name, "not a .npy file (the magic string is missing)");
+  if (bytes.size() < 10) return fail(name, "the header is cut short");
   const unsigned major = static_cast<unsigned char>(bytes[6]);
   size_t length = 0;
   size_t start = 0;
@@ -306,6 +308,7 @@ Status weightsFrom(ByteSource& source, const std::string& name, int count,
   if (!status.ok()) return status;
   std::vector<float> read(static_cast<size_t>(count));
   float total = 0.0f;
+  double wideTotal = 0.0;  // carried in double where a float sum would lose weights
   status = readValues(source, name, header, count, [&](int64_t i, float w) {
     if (!std::isfinite(w) || w < 0.0f) {
       return fail(name, formatMessage("the weight of point %lld is %g; weights must be finite "
@@ -314,9 +317,11 @@ Status weightsFrom(ByteSource& source, const std::string& name, int count,
     }
     read[static_cast<size_t>(i)] = w;
     total += w;
+    wideTotal += w;
     return Status::success();
   });
   if (!status.ok()) return status;
+  if (largeTable(count)) total = static_cast<float>(wideTotal);
   if (!(total > 0.0f) || !std::isfinite(total)) {
     return fail(name, formatMessage("the weights add up to %g; their total must be a finite "
                                     "number above 0",

@@ -14,7 +14,9 @@ enum class MissingValues { Refuse, Drop };
 struct TableColumns {
   std::vector<std::string> names;      // one per coordinate; empty when the file names none
   std::vector<std::string> textNames;  // the columns that are not coordinates
-  // Per point of the table: its 1-based data row in the file and its text fields.
+  // Per point of the table: its 1-based data row in the file and its text
+  // fields; both empty for a form without text columns or dropped rows (a
+  // table file, .npy), where point p is row p + 1.
   std::vector<long long> rowNumbers;
   std::vector<std::vector<std::string>> text;
   // The rows dropped for missing values, with their text fields.

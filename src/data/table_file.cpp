@@ -140,10 +140,20 @@ Status DataTable::readTable(const std::string& path) {
   const char* word = nullptr;
   size_t length = 0;
   if (words.next(word, length)) {
-    warn(
-        "Table file %s, line %i: more numbers follow the %i points of %i coordinates that the "
-        "header declares; they are not read.\n",
-        name, words.line, points, columns);
+    // Numbers beyond the declared points usually mean a wrong header; other
+    // text (a note at the end of the file) is only mentioned.
+    float value = 0.0f;
+    if (parseFloatFast(word, length, value)) {
+      warn(
+          "Table file %s, line %i: more numbers follow the %i points of %i coordinates that the "
+          "header declares; they are not read.\n",
+          name, words.line, points, columns);
+    } else {
+      warn(
+          "Table file %s, line %i: text (\"%s\") follows the %i points of %i coordinates that "
+          "the header declares; it is not read.\n",
+          name, words.line, quoteWord(word, length).c_str(), points, columns);
+    }
   }
   // The file's rows replace whatever the table held; attached statistics stay.
   rows = std::move(loaded.rows);

@@ -40,11 +40,6 @@ Status readAnyTable(const std::string& path, MissingValues missing, DataTable& t
       break;
   }
   for (const std::string& warning : columns.warnings) warn("%s", warning.c_str());
-  if (!status.ok()) return status;
-  if (columns.rowNumbers.empty()) {
-    for (int i = 0; i < table.pointCount; ++i) columns.rowNumbers.push_back(i + 1);
-    columns.text.assign(static_cast<size_t>(table.pointCount), {});
-  }
   return status;
 }
 
@@ -53,8 +48,15 @@ Status readAnyWeights(const std::string& path, DataTable& table) {
   std::vector<float> weights;
   const Status read = readNpyWeights(path, table.pointCount, weights);
   if (!read.ok()) return read;
+  // The weights file's rule: a float total, carried in double on tables of
+  // more than 2^24 points, where a float sum of weights of 1 stops growing.
   float total = 0.0f;
-  for (float w : weights) total += w;
+  double wideTotal = 0.0;
+  for (float w : weights) {
+    total += w;
+    wideTotal += w;
+  }
+  if (largeTable(table.pointCount)) total = static_cast<float>(wideTotal);
   table.weighted = true;
   table.weights = std::move(weights);
   table.totalWeight = total;

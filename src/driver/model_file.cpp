@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "common/atomic_output_file.h"
+#include "common/input_file.h"
 #include "grid/grid_types.h"
 
 namespace manifit {
@@ -443,22 +444,22 @@ Status modelFromText(const std::string& text, const std::string& name, Model& mo
 }
 
 Status readModelFile(const std::string& path, Model& model) {
-  struct Closer {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
-  std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
+  const FilePointer file = openInputFile(path);
   if (!file) return Status::failure("Model file " + path + " can not be opened\n");
   std::string text;
-  char buffer[65536];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-    if (text.size() + got > static_cast<size_t>(kMaxModelBytes)) {
+  long nulLine = 0;
+  switch (readTextFile(file.get(), static_cast<size_t>(kMaxModelBytes), text, nulLine)) {
+    case TextFileEnd::complete:
+      break;
+    case TextFileEnd::tooLarge:
       return Status::failure("Model file " + path + ": larger than " +
                              std::to_string(kMaxModelBytes) + " bytes\n");
-    }
-    text.append(buffer, got);
+    case TextFileEnd::nulByte:
+      return Status::failure("Model file " + path + ", line " + std::to_string(nulLine) +
+                             ": the file holds a NUL byte, so it is not a text file\n");
+    case TextFileEnd::readError:
+      return Status::failure("Model file " + path + " can not be read\n");
   }
-  if (std::ferror(file.get())) return Status::failure("Model file " + path + " can not be read\n");
   return modelFromText(text, path, model);
 }
 

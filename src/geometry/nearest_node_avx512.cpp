@@ -6,6 +6,7 @@
 // the end by value, then by the lowest node index: the plain search's
 // answer.
 #include "geometry/block_squares.h"
+#include "geometry/group_least.h"
 #include "geometry/nearest_node.h"
 
 // No standard-library template is used here: an instance compiled with these
@@ -181,7 +182,113 @@ void blockSquaresAvx512(const float* values, const int* list, int count, int dim
   }
 }
 
+namespace {
+
+static_assert(kGroupPoints == kPoints, "one group call fills the points of the kernel");
+
+// The squares of kPoints points to B consecutive blocks from base, each
+// block's vectors stored at out[p] + i * kWidth.
+template <int B>
+void groupBlocks(const float* base, size_t stride, int dimension, const float* const (&x)[kPoints],
+                 float* const (&out)[kPoints]) {
+  __m512 acc[B][kPoints];
+  for (int i = 0; i < B; ++i)
+    for (int p = 0; p < kPoints; ++p) acc[i][p] = _mm512_setzero_ps();
+  for (int k = 0; k < dimension; ++k) {
+    __m512 node[B];
+    for (int i = 0; i < B; ++i)
+      node[i] =
+          _mm512_loadu_ps(base + static_cast<size_t>(i) * stride + static_cast<size_t>(k) * kWidth);
+    for (int p = 0; p < kPoints; ++p) {
+      const __m512 xk = _mm512_set1_ps(x[p][k]);
+      for (int i = 0; i < B; ++i) {
+        const __m512 d = _mm512_sub_ps(node[i], xk);
+        acc[i][p] = _mm512_add_ps(acc[i][p], _mm512_mul_ps(d, d));
+      }
+    }
+  }
+  for (int i = 0; i < B; ++i)
+    for (int p = 0; p < kPoints; ++p) _mm512_storeu_ps(out[p] + i * kWidth, acc[i][p]);
+}
+
+// The least lane of a vector (a minimum is exact, whatever the order).
+float leastLane(__m512 v) {
+  alignas(64) float lanes[kWidth];
+  _mm512_store_ps(lanes, v);
+  float least = lanes[0];
+  for (int lane = 1; lane < kWidth; ++lane) least = lanes[lane] < least ? lanes[lane] : least;
+  return least;
+}
+
+// The least values of one point's squares over lanes [0, size) of blocks
+// whose squares lie at own: the same values as the plain loops (a minimum
+// is exact, and no square is -0).
+LaneLeast leastOfBlocks(const float* own, int blocks, int size) {
+  LaneLeast least;
+  const __m512 infinity = _mm512_set1_ps(__builtin_inff());
+  const __m512 largest = _mm512_set1_ps(__FLT_MAX__);
+  __m512 lowest = infinity;
+  for (int b = 0; b < blocks; ++b) {
+    const __mmask16 valid = validLanes(b, size);
+    const __m512 v = _mm512_mask_blend_ps(valid, infinity, _mm512_loadu_ps(own + b * kWidth));
+    if (_mm512_mask_cmp_ps_mask(valid, v, largest, _CMP_LE_OQ) != valid) return least;
+    lowest = _mm512_mask_blend_ps(_mm512_cmp_ps_mask(v, lowest, _CMP_LT_OQ), lowest, v);
+  }
+  const float first = leastLane(lowest);
+  const __m512 firstVector = _mm512_set1_ps(first);
+  int at = -1;
+  for (int b = 0; b < blocks && at < 0; ++b) {
+    const __mmask16 equal = _mm512_mask_cmp_ps_mask(
+        validLanes(b, size), _mm512_loadu_ps(own + b * kWidth), firstVector, _CMP_EQ_OQ);
+    if (equal != 0) at = b * kWidth + __builtin_ctz(static_cast<unsigned>(equal));
+  }
+  __m512 rest = infinity;
+  for (int b = 0; b < blocks; ++b) {
+    __mmask16 valid = validLanes(b, size);
+    if (at >= b * kWidth && at < (b + 1) * kWidth)
+      valid = static_cast<__mmask16>(valid & ~(1u << (at - b * kWidth)));
+    const __m512 v = _mm512_mask_blend_ps(valid, infinity, _mm512_loadu_ps(own + b * kWidth));
+    rest = _mm512_mask_blend_ps(_mm512_cmp_ps_mask(v, rest, _CMP_LT_OQ), rest, v);
+  }
+  least.first = first;
+  least.firstLane = at;
+  least.second = leastLane(rest);
+  least.finite = true;
+  return least;
+}
+
+}  // namespace
+
+void groupLeastAvx512(const float* values, int firstBlock, int blocks, int size, int dimension,
+                      const float* const* x, int count, float* squares, LaneLeast* out) {
+  if (count <= 0) return;
+  const size_t stride = static_cast<size_t>(dimension) * kWidth;
+  const size_t pointStride = static_cast<size_t>(blocks) * kWidth;
+  // Missing points repeat the last one; their squares go to scratch room.
+  alignas(64) float spare[2 * kWidth];
+  const float* xs[kPoints];
+  for (int p = 0; p < kPoints; ++p) xs[p] = x[p < count ? p : count - 1];
+  for (int b = 0; b < blocks; b += 2) {
+    const int pair = blocks - b >= 2 ? 2 : 1;
+    float* to[kPoints];
+    for (int p = 0; p < kPoints; ++p)
+      to[p] = p < count ? squares + static_cast<size_t>(p) * pointStride + b * kWidth : spare;
+    const float* base = values + static_cast<size_t>(firstBlock + b) * stride;
+    if (pair == 2)
+      groupBlocks<2>(base, stride, dimension, xs, to);
+    else
+      groupBlocks<1>(base, stride, dimension, xs, to);
+  }
+  for (int p = 0; p < count; ++p)
+    out[p] = leastOfBlocks(squares + static_cast<size_t>(p) * pointStride, blocks, size);
+}
+
 #else
+
+void groupLeastAvx512(const float* values, int firstBlock, int blocks, int size, int dimension,
+                      const float* const* x, int count, float* squares, LaneLeast* out) {
+  groupLeastPlain(values, firstBlock, blocks, size, dimension, x, count, squares, out);
+}
 
 bool avx512KernelBuilt() {
   return false;

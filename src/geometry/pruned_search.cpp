@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "common/parallel.h"
-#include "geometry/block_squares.h"
+#include "geometry/group_least.h"
 
 namespace manifit {
 
@@ -14,7 +16,7 @@ namespace {
 
 constexpr int kMaxGroups = 64;
 constexpr int kNodesPerGroup = 25;
-constexpr long kLowerBoundBudget = 4000000;  // floats of lower bounds
+constexpr long kLowerBoundBudget = 4000000;  // lower bounds (two bytes each)
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // A few double roundings, relative: every bound is moved outward by this.
 const double kNudge = std::ldexp(1.0, -48);
@@ -79,14 +81,20 @@ double pruneThreshold(float ub, const RoundingMargin& m) {
   return t + t * kNudge;
 }
 
-// sum (node[k] - x[k])^2 in single precision, in coordinate order.
-float squaredDistanceTo(const float* node, const float* x, int dimension) {
-  float sum = 0.0f;
-  for (int k = 0; k < dimension; ++k) {
-    const float d = node[k] - x[k];
-    sum += d * d;
-  }
-  return sum;
+// A lower bound kept in two bytes: the float's upper half (its sign,
+// exponent and seven leading fraction bits), which cuts the rest off and so
+// rounds a bound of 0 or more down, never up; +infinity stays +infinity.
+uint16_t packBelow(float bound) {
+  uint32_t bits = 0;
+  std::memcpy(&bits, &bound, sizeof bits);
+  return static_cast<uint16_t>(bits >> 16);
+}
+
+float unpackBound(uint16_t packed) {
+  const uint32_t bits = static_cast<uint32_t>(packed) << 16;
+  float bound = 0.0f;
+  std::memcpy(&bound, &bits, sizeof bound);
+  return bound;
 }
 
 // The plain search's order: the smaller square, on equal squares the lower
@@ -129,119 +137,11 @@ struct PassContext {
   const float* groupDrift = nullptr;  // per group
 };
 
-// The least square of one group's lanes; finite is cleared when a square is
-// not finite (then the caller takes the group lane by lane).
-float leastOfLanes(const float* squares, int size, bool& finite) {
-  float first = std::numeric_limits<float>::infinity();
-  bool ok = true;
-  for (int i = 0; i < size; ++i) {
-    const float v = squares[i];
-    ok = ok && v <= std::numeric_limits<float>::max();
-    first = v < first ? v : first;
-  }
-  finite = ok;
-  return first;
-}
-
-// The least square of the lanes other than `skip`.
-float leastExcept(const float* squares, int size, int skip) {
-  float least = std::numeric_limits<float>::infinity();
-  for (int i = 0; i < size; ++i) {
-    if (i != skip) least = squares[i] < least ? squares[i] : least;
-  }
-  return least;
-}
-
-// Room for the squares of every block and the list of blocks to form.
-struct Scratch {
-  std::vector<float> squares;
-  std::vector<int> blocks;
-  explicit Scratch(const NodeGroups& groups)
-      : squares(groups.laneNode.size()), blocks(groups.laneNode.size() / kNodeBlockWidth) {}
-};
-
-// Searches the marked groups of one point; `known` is a node whose square
-// `knownSquare` is already computed (-1: none). Sets the point's nearest node
-// and bounds; returns the number of squares formed.
-long searchGroups(const PassContext& c, const float* x, const bool* marked, int known,
-                  float knownSquare, Scratch& scratch, int& nearest, float& ub, float* lb) {
-  const NodeGroups& groups = *c.groups;
-  int listed = 0;
-  int slice[kMaxGroups];  // where each marked group's squares start
-  for (int g = 0; g < groups.groupCount; ++g) {
-    if (!marked[g]) continue;
-    slice[g] = listed * kNodeBlockWidth;
-    for (int b = groups.firstBlock[static_cast<size_t>(g)];
-         b < groups.firstBlock[static_cast<size_t>(g) + 1]; ++b)
-      scratch.blocks[static_cast<size_t>(listed++)] = b;
-  }
-  blockSquaresWith(c.kernel, groups.values.data(), scratch.blocks.data(), listed, c.dimension, x,
-                   scratch.squares.data());
-  Candidate best;
-  if (known >= 0) best.offer(knownSquare, known);
-  float first[kMaxGroups];      // per marked group: its least square (bound value)
-  float second[kMaxGroups];     // per group taken lane by lane: the next
-  int firstNode[kMaxGroups];    // per group taken lane by lane: the node of first
-  bool laneByLane[kMaxGroups];  // a square that is not finite
-  long formed = 0;
-  for (int g = 0; g < groups.groupCount; ++g) {
-    if (!marked[g]) continue;
-    const int from = groups.firstBlock[static_cast<size_t>(g)];
-    const int size = groups.groupSize[static_cast<size_t>(g)];
-    const int* lanes = groups.laneNode.data() + static_cast<size_t>(from) * kNodeBlockWidth;
-    const float* squares = scratch.squares.data() + slice[g];
-    formed += size;
-    bool finite = true;
-    first[g] = leastOfLanes(squares, size, finite);
-    laneByLane[g] = !finite;
-    if (finite) {
-      if (size > 0 && first[g] <= best.square) {
-        int at = 0;
-        while (squares[at] != first[g]) ++at;  // the lowest node of equal squares
-        best.offer(first[g], lanes[at]);
-      }
-      continue;
-    }
-    GroupLeast least;
-    for (int lane = 0; lane < size; ++lane) {
-      best.offer(squares[lane], lanes[lane]);
-      least.offer(squares[lane], lanes[lane]);
-    }
-    first[g] = least.first;
-    second[g] = least.second;
-    firstNode[g] = least.firstNode;
-  }
-  nearest = best.node;
-  const int home = nearest >= 0 ? groups.groupOf[static_cast<size_t>(nearest)] : -1;
-  for (int g = 0; g < groups.groupCount; ++g) {
-    if (!marked[g]) continue;
-    float others = first[g];
-    if (laneByLane[g]) {
-      if (firstNode[g] == nearest) others = second[g];
-    } else if (g == home) {
-      const int from = groups.firstBlock[static_cast<size_t>(g)];
-      const int* lanes = groups.laneNode.data() + static_cast<size_t>(from) * kNodeBlockWidth;
-      const int size = groups.groupSize[static_cast<size_t>(g)];
-      int at = 0;
-      while (lanes[at] != nearest) ++at;
-      others = leastExcept(scratch.squares.data() + slice[g], size, at);
-    }
-    lb[g] = lowerFromSquare(others, c.margin);
-  }
-  if (known >= 0 && nearest != known) {
-    // The former nearest node now counts among its group's others.
-    const int g = groups.groupOf[static_cast<size_t>(known)];
-    if (!marked[g]) lb[g] = std::min(lb[g], lowerFromSquare(knownSquare, c.margin));
-  }
-  ub = upperFromSquare(best.square, c.margin);
-  return formed;
-}
-
 // A fresh start for points [0, count): the full search gives each point its
 // node and the upper bound; each group's bound is the distance to the
 // group's sphere (a node of g is at least |x - centre| - radius away).
 long startPoints(const PrunedSearch& s, const NodeSearch& full, const float* const* points,
-                 long count, int* nearest, float* ub, float* lb, const RoundingMargin& margin) {
+                 long count, int* nearest, float* ub, uint16_t* lb, const RoundingMargin& margin) {
   std::vector<float> square(static_cast<size_t>(count));
   nearestNodesWith(s.kernel, full, points, count, nearest, square.data());
   const int groupCount = s.groups.groupCount;
@@ -260,21 +160,28 @@ long startPoints(const PrunedSearch& s, const NodeSearch& full, const float* con
         gap[g] += d * d;
       }
     }
-    float* bound = lb + static_cast<size_t>(p) * groupCount;
+    uint16_t* bound = lb + static_cast<size_t>(p) * groupCount;
     for (int g = 0; g < groupCount; ++g)
-      bound[g] = floatBelow(std::sqrt(gap[g]) * shrink - s.radius[static_cast<size_t>(g)]);
+      bound[g] =
+          packBelow(floatBelow(std::sqrt(gap[g]) * shrink - s.radius[static_cast<size_t>(g)]));
   }
   return count * (static_cast<long>(full.nodeLimit) + groupCount);
 }
 
-// One point after the nodes moved: loosen, test, search what the bounds
-// cannot exclude.
-long searchMoved(const PassContext& c, const float* x, Scratch& scratch, int& nearest, float& ub,
-                 float* lb) {
+// A point whose bounds could not prove its node: the groups to search.
+struct Pending {
+  long point = 0;
+  int known = -1;  // its node before the search (-1: none)
+  float knownSquare = std::numeric_limits<float>::infinity();
+  uint64_t marked = 0;  // bit g: search group g
+};
+
+// One point after the nodes moved: loosens its bounds lb by the node
+// movement; true (and ub set) when they prove its node without a distance.
+bool provenByBounds(const PassContext& c, int known, float& ub, float* lb) {
   const int groupCount = c.groups->groupCount;
-  const int known = nearest;
-  float bound = known >= 0 ? floatAbove(static_cast<double>(ub) + c.drift[known])
-                           : std::numeric_limits<float>::infinity();
+  const float bound = known >= 0 ? floatAbove(static_cast<double>(ub) + c.drift[known])
+                                 : std::numeric_limits<float>::infinity();
   float least = std::numeric_limits<float>::infinity();
   for (int g = 0; g < groupCount; ++g) {
     // floatBelow(lb - drift), without branches: negative, NaN and
@@ -283,30 +190,226 @@ long searchMoved(const PassContext& c, const float* x, Scratch& scratch, int& ne
     lb[g] = f >= std::numeric_limits<float>::min() ? f : 0.0f;
     least = least < lb[g] ? least : lb[g];
   }
-  if (static_cast<double>(least) > pruneThreshold(bound, c.margin)) {
-    ub = bound;
-    return 0;
+  if (!(static_cast<double>(least) > pruneThreshold(bound, c.margin))) return false;
+  ub = bound;
+  return true;
+}
+
+// The squares of points x[i] to the nodes node[i] of the row-major cache,
+// for i in [0, count), eight at a time so that eight sums are in flight;
+// each is sum (node[k] - x[k])^2 in single precision in coordinate order,
+// as the plain search forms it.
+void knownSquares(const float* cache, int dimension, const float* const* x, const int* node,
+                  int count, float* out) {
+  constexpr int kTogether = 8;
+  for (int i0 = 0; i0 < count; i0 += kTogether) {
+    const int n = std::min(kTogether, count - i0);
+    const float* a[kTogether];
+    const float* b[kTogether];
+    float sum[kTogether];
+    for (int j = 0; j < kTogether; ++j) {
+      const int i = i0 + std::min(j, n - 1);
+      a[j] = cache + static_cast<size_t>(node[i]) * static_cast<size_t>(dimension);
+      b[j] = x[i];
+      sum[j] = 0.0f;
+    }
+    for (int k = 0; k < dimension; ++k) {
+      for (int j = 0; j < kTogether; ++j) {
+        const float d = a[j][k] - b[j][k];
+        sum[j] += d * d;
+      }
+    }
+    for (int j = 0; j < n; ++j) out[i0 + j] = sum[j];
   }
-  float knownSquare = std::numeric_limits<float>::infinity();
-  long formed = 0;
-  if (known >= 0) {
-    knownSquare = squaredDistanceTo(
-        c.cache + static_cast<size_t>(known) * static_cast<size_t>(c.dimension), x, c.dimension);
-    bound = upperFromSquare(knownSquare, c.margin);
-    formed = 1;
-  }
+}
+
+// With the square of the distance to its former node (+infinity: none),
+// marks in entry the groups its bounds cannot exclude; none marked: ub set.
+void markGroups(const PassContext& c, float knownSquare, float& ub, const float* lb,
+                Pending& entry) {
+  const float bound = upperFromSquare(knownSquare, c.margin);
   const double threshold = pruneThreshold(bound, c.margin);
-  bool marked[kMaxGroups];
-  bool any = false;
-  for (int g = 0; g < groupCount; ++g) {
-    marked[g] = !(static_cast<double>(lb[g]) > threshold);
-    any = any || marked[g];
+  entry.marked = 0;
+  for (int g = 0; g < c.groups->groupCount; ++g) {
+    if (!(static_cast<double>(lb[g]) > threshold)) entry.marked |= uint64_t{1} << g;
   }
-  if (!any) {
-    ub = bound;
-    return formed;
+  if (entry.marked == 0) ub = bound;
+  entry.knownSquare = knownSquare;
+}
+
+// What the search of one group gives one point: the plain search's winner
+// among the group's nodes, and for the bounds the least square (its lowest
+// node) and the least of the other nodes (squares that are not finite count
+// as 0 there).
+struct GroupResult {
+  float winnerSquare = std::numeric_limits<float>::infinity();
+  int winner = -1;
+  float first = 0.0f;
+  int firstNode = -1;
+  float second = 0.0f;
+};
+
+GroupResult fromLeast(const LaneLeast& least, const int* lanes) {
+  GroupResult r;
+  r.winnerSquare = least.first;
+  r.winner = lanes[least.firstLane];
+  r.first = least.first;
+  r.firstNode = r.winner;
+  r.second = least.second;
+  return r;
+}
+
+// The same lane by lane, for a group with a square that is not finite.
+GroupResult laneByLane(const float* squares, int size, const int* lanes) {
+  Candidate best;
+  GroupLeast least;
+  for (int lane = 0; lane < size; ++lane) {
+    best.offer(squares[lane], lanes[lane]);
+    least.offer(squares[lane], lanes[lane]);
   }
-  return formed + searchGroups(c, x, marked, known, knownSquare, scratch, nearest, ub, lb);
+  GroupResult r;
+  r.winnerSquare = best.square;
+  r.winner = best.node;
+  r.first = least.first;
+  r.firstNode = least.firstNode;
+  r.second = least.second;
+  return r;
+}
+
+// Points screened together; the points that need a group are searched
+// together, several at a time, so they share the node loads.
+constexpr long kBatchPoints = 256;
+
+struct Batch {
+  std::vector<long> checked;                // points whose bounds proved nothing
+  std::vector<int> checkedNodes;            // their former nodes, where they have one
+  std::vector<const float*> checkedPoints;  // and the points of those
+  std::vector<float> knownSquare = std::vector<float>(kBatchPoints);  // and their squares
+  std::vector<Pending> pending;
+  std::vector<float> bounds;              // per point of the batch and group
+  std::vector<std::vector<int>> members;  // per group: the pending points that search it
+  std::vector<GroupResult> results;       // per pending point and group
+  std::vector<float> squares;             // kGroupPoints x the largest group's lanes
+  LaneLeast least[kGroupPoints];
+  explicit Batch(const NodeGroups& groups)
+      : bounds(static_cast<size_t>(kBatchPoints) * groups.groupCount),
+        members(static_cast<size_t>(groups.groupCount)),
+        results(static_cast<size_t>(kBatchPoints) * groups.groupCount),
+        squares(static_cast<size_t>(kGroupPoints) * groups.laneNode.size()) {}
+};
+
+// Searches group g for its pending points; returns the squares formed.
+long searchGroup(const PassContext& c, const float* const* points, int g, Batch& batch) {
+  const NodeGroups& groups = *c.groups;
+  const std::vector<int>& list = batch.members[static_cast<size_t>(g)];
+  const int from = groups.firstBlock[static_cast<size_t>(g)];
+  const int blocks = groups.firstBlock[static_cast<size_t>(g) + 1] - from;
+  const int size = groups.groupSize[static_cast<size_t>(g)];
+  const int* lanes = groups.laneNode.data() + static_cast<size_t>(from) * kNodeBlockWidth;
+  const size_t groupCount = static_cast<size_t>(groups.groupCount);
+  for (size_t i = 0; i < list.size(); i += kGroupPoints) {
+    const int n = static_cast<int>(std::min<size_t>(kGroupPoints, list.size() - i));
+    const float* x[kGroupPoints];
+    for (int j = 0; j < n; ++j)
+      x[j] = points[batch.pending[static_cast<size_t>(list[i + j])].point];
+    groupLeastWith(c.kernel, groups.values.data(), from, blocks, size, c.dimension, x, n,
+                   batch.squares.data(), batch.least);
+    for (int j = 0; j < n; ++j) {
+      const float* own = batch.squares.data() + static_cast<size_t>(j) * blocks * kNodeBlockWidth;
+      batch.results[static_cast<size_t>(list[i + j]) * groupCount + g] =
+          batch.least[j].finite ? fromLeast(batch.least[j], lanes) : laneByLane(own, size, lanes);
+    }
+  }
+  return static_cast<long>(list.size()) * size;
+}
+
+// A pending point's node and bounds from its searched groups.
+void finishPoint(const PassContext& c, const Pending& entry, const GroupResult* results,
+                 int& nearest, float& ub, float* lb) {
+  const NodeGroups& groups = *c.groups;
+  Candidate best;
+  if (entry.known >= 0) best.offer(entry.knownSquare, entry.known);
+  for (int g = 0; g < groups.groupCount; ++g) {
+    if ((entry.marked >> g & 1) != 0 && results[g].winner >= 0)
+      best.offer(results[g].winnerSquare, results[g].winner);
+  }
+  nearest = best.node;
+  for (int g = 0; g < groups.groupCount; ++g) {
+    if ((entry.marked >> g & 1) == 0) continue;
+    const float others = results[g].firstNode == nearest ? results[g].second : results[g].first;
+    lb[g] = lowerFromSquare(others, c.margin);
+  }
+  if (entry.known >= 0 && nearest != entry.known) {
+    // The former nearest node now counts among its group's others.
+    const int g = groups.groupOf[static_cast<size_t>(entry.known)];
+    if ((entry.marked >> g & 1) == 0)
+      lb[g] = std::min(lb[g], lowerFromSquare(entry.knownSquare, c.margin));
+  }
+  ub = upperFromSquare(best.square, c.margin);
+}
+
+// Points [from, to) after the nodes moved: their bounds loosened and
+// tested, the distances to their former nodes formed together, then the
+// groups the bounds cannot exclude searched group by group. Returns the
+// number of squares formed.
+long searchBatch(const PassContext& c, const float* const* points, long from, long to,
+                 PrunedSearch& s, int* index, Batch& batch) {
+  const size_t groupCount = static_cast<size_t>(c.groups->groupCount);
+  batch.pending.clear();
+  batch.checked.clear();
+  batch.checkedNodes.clear();
+  batch.checkedPoints.clear();
+  for (std::vector<int>& list : batch.members) list.clear();
+  long formed = 0;
+  for (long p = from; p < to; ++p) {
+    const size_t at = static_cast<size_t>(p);
+    const uint16_t* packed = &s.lower[at * groupCount];
+    float* lb = &batch.bounds[static_cast<size_t>(p - from) * groupCount];
+    for (size_t g = 0; g < groupCount; ++g) lb[g] = unpackBound(packed[g]);
+    if (provenByBounds(c, s.nearest[at], s.upper[at], lb)) continue;
+    batch.checked.push_back(p);
+    if (s.nearest[at] >= 0) {
+      batch.checkedNodes.push_back(s.nearest[at]);
+      batch.checkedPoints.push_back(points[p]);
+    }
+  }
+  knownSquares(c.cache, c.dimension, batch.checkedPoints.data(), batch.checkedNodes.data(),
+               static_cast<int>(batch.checkedNodes.size()), batch.knownSquare.data());
+  formed += static_cast<long>(batch.checkedNodes.size());
+  size_t withNode = 0;
+  for (long p : batch.checked) {
+    const size_t at = static_cast<size_t>(p);
+    Pending entry;
+    entry.point = p;
+    entry.known = s.nearest[at];
+    const float square =
+        entry.known >= 0 ? batch.knownSquare[withNode++] : std::numeric_limits<float>::infinity();
+    markGroups(c, square, s.upper[at], &batch.bounds[static_cast<size_t>(p - from) * groupCount],
+               entry);
+    if (entry.marked == 0) continue;
+    for (size_t g = 0; g < groupCount; ++g) {
+      if ((entry.marked >> g & 1) != 0)
+        batch.members[g].push_back(static_cast<int>(batch.pending.size()));
+    }
+    batch.pending.push_back(entry);
+  }
+  for (size_t g = 0; g < groupCount; ++g) {
+    if (!batch.members[g].empty()) formed += searchGroup(c, points, static_cast<int>(g), batch);
+  }
+  for (size_t i = 0; i < batch.pending.size(); ++i) {
+    const Pending& entry = batch.pending[i];
+    const size_t at = static_cast<size_t>(entry.point);
+    finishPoint(c, entry, &batch.results[i * groupCount], s.nearest[at], s.upper[at],
+                &batch.bounds[static_cast<size_t>(entry.point - from) * groupCount]);
+  }
+  for (long p = from; p < to; ++p) {
+    const size_t at = static_cast<size_t>(p);
+    const float* lb = &batch.bounds[static_cast<size_t>(p - from) * groupCount];
+    uint16_t* packed = &s.lower[at * groupCount];
+    for (size_t g = 0; g < groupCount; ++g) packed[g] = packBelow(lb[g]);
+    index[p] = s.nearest[at];
+  }
+  return formed;
 }
 
 // drift[j] >= the distance node j moved; groupDrift[g] = the largest in g.
@@ -364,7 +467,7 @@ void prunedNearestNodes(PrunedSearch& s, const float* cache, int nodeCount, int 
     buildNodeGroups(cache, nodeCount, dimension, prunedGroupCount(nodeCount, count), s.groups);
     s.nearest.assign(static_cast<size_t>(count), -1);
     s.upper.assign(static_cast<size_t>(count), 0.0f);
-    s.lower.assign(static_cast<size_t>(count) * static_cast<size_t>(s.groups.groupCount), 0.0f);
+    s.lower.assign(static_cast<size_t>(count) * static_cast<size_t>(s.groups.groupCount), 0);
     groupSpheres(cache, s.groups, s.centres, s.radius);
     buildNodeBlocks(cache, nodeCount, dimension, s.startBlocks);
   } else {
@@ -396,13 +499,9 @@ void prunedNearestNodes(PrunedSearch& s, const float* cache, int nodeCount, int 
       return;
     }
     long here = 0;
-    Scratch scratch(s.groups);
-    for (long p = begin; p < end; ++p) {
-      const size_t at = static_cast<size_t>(p);
-      here +=
-          searchMoved(c, points[p], scratch, s.nearest[at], s.upper[at], &s.lower[at * groupCount]);
-      index[p] = s.nearest[at];
-    }
+    Batch batch(s.groups);
+    for (long from = begin; from < end; from += kBatchPoints)
+      here += searchBatch(c, points, from, std::min(end, from + kBatchPoints), s, index, batch);
     formed += here;
   });
   s.last.distances = formed.load();

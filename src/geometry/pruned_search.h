@@ -9,6 +9,7 @@
 // lowest index (a near-tie is never pruned, it is computed).
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "geometry/nearest_node.h"
@@ -40,7 +41,8 @@ struct PrunedSearch {
   std::vector<float> lastNodes;  // the node positions the bounds refer to
   std::vector<int> nearest;      // per point
   std::vector<float> upper;      // per point: >= distance to its nearest node
-  std::vector<float> lower;      // per point and group: <= distance to the group's other nodes
+  // per point and group: <= distance to the group's other nodes, in two bytes
+  std::vector<uint16_t> lower;
   PrunedSearchStats last;
 
   // Forgets the bounds: the next search computes every distance.

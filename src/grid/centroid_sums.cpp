@@ -50,6 +50,31 @@ double centroidSquareSumStreamed(const DataTable& table, const NodeAssignment& a
 
 namespace {
 
+// Points whose distances are formed together: the lists of one piece stay
+// small whatever the table's size.
+constexpr long kDistancePiece = 4096;
+
+// The squared distances of points [begin, end) to their nodes' centroids
+// into distances[p]; points without a node keep 0.
+void pieceDistances(const DataTable& table, const std::vector<int>& owner,
+                    const std::vector<double>& centroids, size_t width, int dimension, long begin,
+                    long end, std::vector<double>& distances) {
+  std::vector<const float*> rows;
+  std::vector<const double*> centres;
+  std::vector<long> at;
+  for (long p = begin; p < end; ++p) {
+    const int i = owner[static_cast<size_t>(p)];
+    if (i < 0) continue;
+    rows.push_back(table.row(static_cast<int>(p)));
+    centres.push_back(&centroids[static_cast<size_t>(i) * width]);
+    at.push_back(p);
+  }
+  std::vector<double> found(rows.size());
+  squaredDistances(rows.data(), centres.data(), static_cast<long>(rows.size()), dimension,
+                   found.data());
+  for (size_t j = 0; j < at.size(); ++j) distances[static_cast<size_t>(at[j])] = found[j];
+}
+
 // Each point's squared distance to its node's centroid, over the worker
 // threads, into distances[p]; points without a node keep 0.
 void centroidDistances(const DataTable& table, const std::vector<int>& owner,
@@ -60,25 +85,10 @@ void centroidDistances(const DataTable& table, const std::vector<int>& owner,
   distances.assign(points, 0.0);
   parallelFor(static_cast<long>(points), 4.0 * static_cast<double>(width),
               [&](long begin, long end) {
-                std::vector<const float*> rows;
-                std::vector<const double*> centres;
-                std::vector<long> at;
-                const size_t range = static_cast<size_t>(end - begin);
-                rows.reserve(range);
-                centres.reserve(range);
-                at.reserve(range);
-                for (long p = begin; p < end; ++p) {
-                  const int i = owner[static_cast<size_t>(p)];
-                  if (i < 0) continue;
-                  rows.push_back(table.row(static_cast<int>(p)));
-                  centres.push_back(&centroids[static_cast<size_t>(i) * width]);
-                  at.push_back(p);
+                for (long from = begin; from < end; from += kDistancePiece) {
+                  pieceDistances(table, owner, centroids, width, dimension, from,
+                                 std::min(end, from + kDistancePiece), distances);
                 }
-                std::vector<double> found(rows.size());
-                squaredDistances(rows.data(), centres.data(), static_cast<long>(rows.size()),
-                                 dimension, found.data());
-                for (size_t j = 0; j < at.size(); ++j)
-                  distances[static_cast<size_t>(at[j])] = found[j];
               });
 }
 

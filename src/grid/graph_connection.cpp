@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -138,11 +139,14 @@ Status GraphGrid::connectComponents() {
   double mean = 0.0;
   double deviation = 0.0;
   meanAndDeviation(distances.data(), nodeCount, mean, deviation);
-  AtomicOutputFile masFile("mas", outputs);
-  std::FILE* diagnostics = masFile.get();
-  if (diagnostics == nullptr) {
-    print("Can not open file mas for writing: the graph diagnostics are not saved.\n");
-  } else {
+  const bool wanted = !diagnosticsPath.empty();
+  std::unique_ptr<AtomicOutputFile> masFile;
+  if (wanted) masFile = std::make_unique<AtomicOutputFile>(diagnosticsPath, outputs);
+  std::FILE* diagnostics = wanted ? masFile->get() : nullptr;
+  if (wanted && diagnostics == nullptr) {
+    print("Can not open file %s for writing: the graph diagnostics are not saved.\n",
+          diagnosticsPath.c_str());
+  } else if (wanted) {
     std::fprintf(diagnostics, "Mean = %f  Std = %f\n", mean, deviation);
     for (double d : distances) std::fprintf(diagnostics, "%f\n", d);
   }
@@ -150,8 +154,8 @@ Status GraphGrid::connectComponents() {
   // Joins longer than 4 deviations above the mean are outliers.
   addJoins(*this, keptJoins(*this, candidates, mean, deviation, diagnostics));
   normalizeRibCoefs(1);
-  if (diagnostics != nullptr && !masFile.commit()) {
-    print("Can not write file mas: the graph diagnostics are not saved.\n");
+  if (diagnostics != nullptr && !masFile->commit()) {
+    print("Can not write file %s: the graph diagnostics are not saved.\n", diagnosticsPath.c_str());
   }
   return Status::success();
 }

@@ -23,8 +23,15 @@ int searchableRows(const Grid& grid) {
   return static_cast<int>(std::min(static_cast<size_t>(std::max(grid.nodeCount, 0)), rows));
 }
 
-// The lists of an assignment from each point's nearest node (-1: none).
+// The lists of an assignment from each point's nearest node (-1: none),
+// each list given its exact size first.
 void fillLists(NodeAssignment& assignment, const std::vector<int>& nearest) {
+  std::vector<int> sizes(assignment.lists.size(), 0);
+  for (int node : nearest) {
+    if (node != -1) ++sizes[static_cast<size_t>(node)];
+  }
+  for (size_t i = 0; i < sizes.size(); ++i)
+    assignment.lists[i].reserve(static_cast<size_t>(sizes[i]));
   for (size_t p = 0; p < nearest.size(); ++p) {
     if (nearest[p] != -1)
       assignment.lists[static_cast<size_t>(nearest[p])].push_back(static_cast<int>(p));

@@ -19,8 +19,9 @@ enum GridTypeCode { kRectangular = 0, kSphere = 1, kLinear = 2, kCircle = 3, kGr
 constexpr long long kMaxGridNodes = 1000000;
 constexpr long long kMaxGridValues = 50000000;
 
-// The limits in force: the two above unless lowered with limitGridSizes (the
-// fuzz harnesses lower them so that every input runs in milliseconds).
+// The limits in force on the calling thread: the two above unless lowered
+// with limitGridSizes (the fuzz harnesses lower them so that every input runs
+// in milliseconds). Each thread has its own.
 long long gridNodeLimit();
 long long gridValueLimit();
 void limitGridSizes(long long nodes, long long values);
@@ -71,8 +72,10 @@ class GraphGrid : public Grid {
   int size1 = 0;
   int minclust = 5;
   std::vector<Grid> subgrids;
-  // Where the diagnostics file "mas" waits to be put in place; none puts it
-  // in place at once.
+  // The diagnostics file of the graph's joins; empty writes none.
+  std::string diagnosticsPath = "mas";
+  // Where the diagnostics file waits to be put in place; none puts it in
+  // place at once.
   StagedOutputs* outputs = nullptr;
   GraphGrid(int firstSize, int coordinates);
   void build() override;

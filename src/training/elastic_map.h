@@ -46,6 +46,8 @@ class ElasticMap {
   // Nodes whose matrix row came out all zero at the last assembly (no points,
   // no elastic connection): they keep their positions through the solves.
   std::vector<char> isolatedNodes;
+  // Told every iteration's numbers right after its progress line.
+  std::function<void(const ProgressEntry&)> onProgress;
   // Asked after every iteration's progress line; false stops the run (the
   // epoch gives kEpochFailed with a "stopped on request" failure).
   std::function<bool()> keepGoing;

@@ -120,7 +120,7 @@ struct IterationTicks {
 
 // Records and prints the progress line of iteration it: the training error
 // (and the test error), the distance to the reference grid, Df and the clock
-// figures.
+// figures; then hands the record to the map's onProgress.
 void reportIteration(ElasticMap& map, int it, float df, const IterationTicks& ticks,
                      std::vector<double> pointSums) {
   ProgressEntry entry;
@@ -146,11 +146,15 @@ void reportIteration(ElasticMap& map, int it, float df, const IterationTicks& ti
     entry.error = map.trainingRms(std::move(pointSums));
     errors = streamDouble(entry.error);
   }
+  entry.solveTicks = solveTicks;
+  entry.assignTicks = ticks.assignment;
+  entry.assemblyTicks = ticks.assembly;
   map.progress.push_back(entry);
   print("Ep: %d It: %d MSE: %s%s Df: %s Time: %ld+(%ld,%ld)\n", map.currentStage, it,
         errors.c_str(), gmseText.c_str(), streamDouble(df).c_str(), solveTicks, ticks.assignment,
         ticks.assembly);
   flushOutput();
+  if (map.onProgress) map.onProgress(entry);
 }
 
 }  // namespace

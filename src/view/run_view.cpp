@@ -4,6 +4,7 @@
 
 #include "common/atomic_output_file.h"
 #include "common/output.h"
+#include "common/run_failure.h"
 #include "common/same_file.h"
 #include "common/version.h"
 #include "view/label_kind.h"
@@ -183,6 +184,7 @@ Status checkPageName(const ViewOptions& options) {
     if (options.weights) inputs.emplace_back("-w", *options.weights);
   }
   if (options.projections) inputs.emplace_back("-p", *options.projections);
+  if (options.points) inputs.emplace_back("-points", *options.points);
   if (options.labels) inputs.emplace_back("-labels", *options.labels);
   return checkOutputsAreNotInputs(inputs, {{"-html", *options.html}});
 }
@@ -216,8 +218,19 @@ int runView(int argc, const char* const* argv) {
   Status status = scanViewOptions(argc, argv, options);
   PageData page;
   if (status.ok()) status = checkPageName(options);
-  if (status.ok()) status = buildPage(options, page);
-  if (status.ok()) status = writePageFile(*options.html, renderPage(page));
+  // Memory that cannot be obtained ends the run with a message, not an abort.
+  if (status.ok()) {
+    status = guardRun([&] {
+      return allocating("the data of the page " + *options.html,
+                        [&] { return buildPage(options, page); });
+    });
+  }
+  if (status.ok()) {
+    status = guardRun([&] {
+      return allocating("the page " + *options.html,
+                        [&] { return writePageFile(*options.html, renderPage(page)); });
+    });
+  }
   if (!status.ok()) {
     std::fputs(status.message.c_str(), stderr);
     return status.exitCode;

@@ -58,7 +58,8 @@ std::vector<double> meanOf(const DataTable& table) {
 
 template <typename T>
 bool sameBits(const std::vector<T>& a, const std::vector<T>& b) {
-  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0;
+  return a.size() == b.size() &&
+         (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0);
 }
 
 bool sameBits(double a, double b) {

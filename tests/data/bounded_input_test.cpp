@@ -9,6 +9,7 @@
 
 #include "common/output.h"
 #include "data/data_table.h"
+#include "data/delimited_table.h"
 #include "data/temp_files.h"
 #include "data/word_stream.h"
 
@@ -99,6 +100,30 @@ TEST(BoundedWeights, ReadingStopsAtThePointCount) {
             "Weights file /dev/zero, line 1: the file holds a NUL byte, so it is not a text "
             "file.\n");
   EXPECT_FALSE(zero.weighted);
+}
+
+// Delimited text holds no declared count, so it is read to its end, but a
+// NUL byte stops the reading at once: a gigabyte of them after two rows is
+// never taken into memory.
+TEST(BoundedDelimited, NulBytesAreRefusedAtOnceWithTheirLine) {
+  const std::string path = sparseFile("a,b\n1,2\n3,4\n", off_t{1} << 30);
+  DataTable table;
+  TableColumns columns;
+  Status status = readDelimitedTable(path, MissingValues::Refuse, table, columns);
+  EXPECT_EQ(status.message, "Table file " + path +
+                                ", line 4: the file holds a NUL byte, so it is not a text file.\n");
+  EXPECT_EQ(table.pointCount, 0);
+
+  status = readDelimitedTable("/dev/zero", MissingValues::Refuse, table, columns);
+  EXPECT_EQ(status.message,
+            "Table file /dev/zero, line 1: the file holds a NUL byte, so it is not a text file.\n");
+
+  const std::string folder = freshFolder();
+  writeText(folder + "/t.csv", "a,b\n1,2\n3," + std::string(1, '\0') + "4\n");
+  status = readDelimitedTable(folder + "/t.csv", MissingValues::Refuse, table, columns);
+  EXPECT_EQ(status.message, "Table file " + folder +
+                                "/t.csv, line 3: the file holds a NUL byte, so it is not a text "
+                                "file.\n");
 }
 
 }  // namespace manifit

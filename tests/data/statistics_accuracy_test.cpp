@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "data/column_statistics.h"
 #include "data/data_table.h"
+#include "data/npy_bytes.h"
+#include "data/table_input.h"
+#include "data/temp_files.h"
 
 namespace manifit {
 
@@ -114,6 +118,26 @@ TEST(StatisticsAccuracy, MoreThanTwoToThe24PointsAreCountedInDouble) {
   ASSERT_GT(kept.pointCount, 1 << 24);
   EXPECT_EQ(kept.totalWeight, static_cast<float>(kept.pointCount));
   EXPECT_EQ(drawn.totalWeight, static_cast<float>(drawn.pointCount));
+}
+
+// A .npy weights file follows the weights file's rule: on a table of more
+// than 2^24 points the total is carried in double (a float sum of 20,000,000
+// weights of 1 stops at 16,777,216).
+TEST(StatisticsAccuracy, NpyWeightsOfMoreThanTwoToThe24PointsAddUpInDouble) {
+  const int points = 20000000;
+  const std::string path = freshFolder() + "/w.npy";
+  {
+    std::string bytes = npyHeader("{'descr': '<f4', 'fortran_order': False, 'shape': (" +
+                                  std::to_string(points) + ",), }");
+    const std::vector<float> ones(static_cast<size_t>(points), 1.0f);
+    const std::string values(reinterpret_cast<const char*>(ones.data()), ones.size() * 4);
+    writeText(path, bytes + values);
+  }
+  DataTable table;
+  table.allocateRows(points, 1);
+  const Status read = readAnyWeights(path, table);
+  ASSERT_TRUE(read.ok()) << read.message;
+  EXPECT_EQ(table.totalWeight, 20000000.0f);
 }
 
 }  // namespace manifit

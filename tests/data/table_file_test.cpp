@@ -44,6 +44,26 @@ TEST(ReadTable, RowsFollowTheHeaderWhateverTheLineBreaks) {
   }
 }
 
+TEST(ReadTable, WordsAfterTheDeclaredPointsDrawAWarningWithTheLine) {
+  DataTable table;
+  std::string path;
+  CapturedWarnings numbers;
+  ASSERT_TRUE(readTableText("2 1\n1\n2\n\n3\n", table, &path).ok());
+  EXPECT_EQ(numbers.text(), "Table file " + path +
+                                ", line 5: more numbers follow the 2 points of 1 coordinates that "
+                                "the header declares; they are not read.\n");
+  CapturedWarnings text;
+  ASSERT_TRUE(readTableText("2 1\n1\n2\n# measured in May\n", table, &path).ok());
+  EXPECT_EQ(text.text(),
+            "Table file " + path +
+                ", line 4: text (\"#\") follows the 2 points of 1 coordinates that the "
+                "header declares; it is not read.\n");
+  CapturedWarnings none;
+  ASSERT_TRUE(readTableText("2 1\n1\n2\n \n", table).ok());
+  EXPECT_EQ(none.text(), "");
+  EXPECT_EQ(table.pointCount, 2);
+}
+
 TEST(ReadTable, HeaderCountsFollowIntegerConversionRules) {
   DataTable octal;
   ASSERT_TRUE(readTableText("010 1\n1 2 3 4 5 6 7 8\n", octal).ok());

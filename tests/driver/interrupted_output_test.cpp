@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "common/atomic_output_file.h"
@@ -39,6 +40,31 @@ int runWithFileSizeLimit(const std::string& folder, rlim_t limit) {
     setrlimit(RLIMIT_FSIZE, &size);
     execl(MANIFIT_BINARY, MANIFIT_BINARY, "-d", iris.c_str(), "-i", "x.ini", "-n", "1", "-o",
           "m.map", "-p", "m.proj", static_cast<char*>(nullptr));
+    _exit(101);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return status;
+}
+
+// Runs manifit-project in folder under the same kind of limit, projecting
+// the iris table with the model file m.json into p.csv.
+int runProjectWithFileSizeLimit(const std::string& folder, rlim_t limit) {
+  const pid_t child = fork();
+  if (child == 0) {
+    if (chdir(folder.c_str()) != 0) _exit(100);
+    const int sink = open("/dev/null", O_WRONLY);
+    const int out = open("out", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(out, 1);
+    dup2(out, 2);
+    dup2(sink, 0);
+    signal(SIGXFSZ, SIG_DFL);
+    const struct rlimit noCore = {0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    const struct rlimit size = {limit, limit};
+    setrlimit(RLIMIT_FSIZE, &size);
+    execl(MANIFIT_PROJECT_BINARY, MANIFIT_PROJECT_BINARY, "-model", "m.json", "-d", iris.c_str(),
+          "-points", "p.csv", static_cast<char*>(nullptr));
     _exit(101);
   }
   int status = 0;
@@ -86,6 +112,23 @@ TEST(InterruptedRun, FailedWritesKeepTheEarlierFilesAndEndWithStatusOne) {
   EXPECT_EQ(manifold.rfind("# DATAFILENAME\n", 0), 0u);
   EXPECT_NE(manifold.find("# GRIDRP\n"), std::string::npos);
   EXPECT_GT(readText(folder + "/m.proj").size(), 150u);
+}
+
+TEST(InterruptedRun, ProjectionsPastTheFileSizeLimitAreReportedNotKilled) {
+  const std::string folder = freshFolder();
+  writeText(folder + "/x.ini", "#ALG1\n");
+  const std::string train = "cd '" + folder + "' && '" + MANIFIT_BINARY + "' -d '" + iris +
+                            "' -i x.ini -n 1 -o m.map -model m.json > /dev/null 2>&1";
+  ASSERT_EQ(std::system(train.c_str()), 0);
+  writeText(folder + "/p.csv", "earlier points\n");
+
+  const int status = runProjectWithFileSizeLimit(folder, 4096);
+  ASSERT_TRUE(WIFEXITED(status)) << "raw wait status " << status;
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_NE(readText(folder + "/out").find("p.csv"), std::string::npos)
+      << readText(folder + "/out");
+  EXPECT_EQ(readText(folder + "/p.csv"), "earlier points\n");
+  EXPECT_TRUE(entriesStartingWith(folder, kTemporaryPrefix).empty());
 }
 
 }  // namespace manifit

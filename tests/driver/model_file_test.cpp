@@ -211,5 +211,19 @@ TEST(ModelFile, AcceptsKeysInAnyOrderAndIgnoresUnknownOnes) {
   EXPECT_FALSE(readModelFile(freshFolder() + "/absent.json", m).ok());
 }
 
+// A NUL byte ends the reading at once, with its line: /dev/zero is refused
+// without reading a gigabyte first.
+TEST(ModelFile, NulBytesAreRefusedAtOnce) {
+  Model m;
+  Status s = readModelFile("/dev/zero", m);
+  EXPECT_EQ(s.message,
+            "Model file /dev/zero, line 1: the file holds a NUL byte, so it is not a text file\n");
+  const std::string path = freshFolder() + "/m.json";
+  writeText(path, "{\n  \"format\": " + std::string(1, '\0') + "\n}\n");
+  s = readModelFile(path, m);
+  EXPECT_EQ(s.message, "Model file " + path +
+                           ", line 2: the file holds a NUL byte, so it is not a text file\n");
+}
+
 }  // namespace
 }  // namespace manifit
