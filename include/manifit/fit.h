@@ -139,4 +139,11 @@ struct ProjectResult {
 };
 ProjectResult project(const Map& map, const TableView& points, int threads = 0);
 
+// The nearest-node searches use the vector kernel that the environment
+// variable MANIFIT_KERNEL names ("plain", "avx2" or "avx512") when this
+// processor and build have it, otherwise the fastest one they have. This is a
+// line for standard error when MANIFIT_KERNEL names no usable kernel, and ""
+// otherwise; a program prints it at start-up.
+std::string kernelWarning();
+
 }  // namespace manifit

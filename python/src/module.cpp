@@ -2,14 +2,23 @@
 // C-ordered float32 arrays; results go out as dicts of numpy arrays.
 #include <pybind11/pybind11.h>
 
+#include <string>
+
 #include "files.h"
 #include "fitting.h"
+#include "manifit/fit.h"
 
 namespace py = pybind11;
 
 PYBIND11_MODULE(_core, module) {
   using namespace manifit::python;
   module.doc() = "The manifit library for the Python package.";
+  // A MANIFIT_KERNEL that names no usable kernel is a warning, as in the tool.
+  std::string kernelWarning = manifit::kernelWarning();
+  while (!kernelWarning.empty() && kernelWarning.back() == '\n') kernelWarning.pop_back();
+  if (!kernelWarning.empty() && PyErr_WarnEx(PyExc_RuntimeWarning, kernelWarning.c_str(), 1) != 0) {
+    throw py::error_already_set();
+  }
   module.def("fit", &fit, py::arg("table"), py::arg("weights"), py::arg("grid"), py::arg("stages"),
              py::arg("options"), py::arg("progress"),
              "Fit a map to a float32 table; returns the fitted map and its statistics.");

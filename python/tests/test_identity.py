@@ -13,7 +13,7 @@ from conftest import CONFIG, node_block, projection_lines
 SECTIONS = {1: "rectangle", 2: "sphere", 3: "line", 4: "circle", 10: "line", 11: "graph"}
 
 
-def final_mse(stdout):
+def final_error_line(stdout):
     return [line for line in stdout.splitlines() if line.startswith("Final MSE: ")][0]
 
 
@@ -22,7 +22,7 @@ def assert_same_run(model, X, tool):
     assert node_block(model.nodes_) == tool.block("out.map", "GRIDNODES")
     assert projection_lines(model.transform(X)) == tool.text("out.proj")
     # "Final MSE" is printed with six significant digits.
-    assert final_mse(tool.stdout) == "Final MSE: %g" % model.final_error_
+    assert final_error_line(tool.stdout) == "Final MSE: %g" % model.final_error_
 
 
 @pytest.mark.parametrize("data", ["iris", "wine"])

@@ -256,6 +256,47 @@ void survey(ColumnSurvey& c, const std::string& field, long long row, int line) 
   }
 }
 
+// The first row names the columns when it holds text where the rows below
+// hold numbers (or, alone, when it holds nothing but text).
+bool namesTheColumns(const std::vector<FieldKind>& firstKinds,
+                     const std::vector<ColumnSurvey>& rest, long long rowsBelow) {
+  if (rowsBelow == 0) {
+    bool allText = true;
+    for (FieldKind k : firstKinds) allText = allText && k == FieldKind::Text;
+    return allText;
+  }
+  bool header = false;
+  for (size_t j = 0; j < firstKinds.size(); ++j) {
+    const bool textOverNumbers =
+        firstKinds[j] == FieldKind::Text && rest[j].texts == 0 && rest[j].numbers > 0;
+    if (textOverNumbers) header = true;
+  }
+  return header;
+}
+
+// Adds a first row that holds data (row 1) to the surveys of the rows below.
+void addFirstRow(const Record& first, std::vector<ColumnSurvey>& columns) {
+  for (size_t j = 0; j < first.fields.size(); ++j) {
+    ColumnSurvey single;
+    survey(single, first.fields[j], 1, first.line);
+    ColumnSurvey& c = columns[j];
+    c.numbers += single.numbers;
+    c.missing += single.missing;
+    if (single.decimalCommas > 0) {
+      c.firstCommaRow = 1;
+      c.firstCommaLine = single.firstCommaLine;
+      c.firstComma = single.firstComma;
+      ++c.decimalCommas;
+    }
+    if (single.texts > 0) {
+      c.firstTextRow = 1;
+      c.firstTextLine = single.firstTextLine;
+      c.firstText = single.firstText;
+      ++c.texts;
+    }
+  }
+}
+
 // First pass: the delimiter, the header, the field count and what each
 // column holds.
 Status surveyTable(const std::string& text, const std::string& name, Layout& layout) {
@@ -290,18 +331,7 @@ Status surveyTable(const std::string& text, const std::string& name, Layout& lay
     return Status::failure("Table file " + name + ": " + reader.error() + ".\n");
   if (!haveFirst) return Status::failure("Table file " + name + ": the file holds no rows.\n");
 
-  // The first row names the columns when it holds text where the rows below
-  // hold numbers (or, alone, when it holds nothing but text).
-  for (size_t j = 0; j < firstKinds.size(); ++j) {
-    const bool textOverNumbers =
-        firstKinds[j] == FieldKind::Text && rest[j].texts == 0 && rest[j].numbers > 0;
-    if (textOverNumbers) layout.header = true;
-  }
-  if (row == 0) {
-    bool allText = true;
-    for (FieldKind k : firstKinds) allText = allText && k == FieldKind::Text;
-    layout.header = allText;
-  }
+  layout.header = namesTheColumns(firstKinds, rest, row);
   layout.columns = rest;
   if (layout.header) {
     layout.headerFields = first.fields;
@@ -313,25 +343,7 @@ Status surveyTable(const std::string& text, const std::string& name, Layout& lay
     }
   } else {
     layout.dataRows = row + 1;
-    for (size_t j = 0; j < first.fields.size(); ++j) {
-      ColumnSurvey single;
-      survey(single, first.fields[j], 1, first.line);
-      ColumnSurvey& c = layout.columns[j];
-      c.numbers += single.numbers;
-      c.missing += single.missing;
-      if (single.decimalCommas > 0) {
-        c.firstCommaRow = 1;
-        c.firstCommaLine = single.firstCommaLine;
-        c.firstComma = single.firstComma;
-        ++c.decimalCommas;
-      }
-      if (single.texts > 0) {
-        c.firstTextRow = 1;
-        c.firstTextLine = single.firstTextLine;
-        c.firstText = single.firstText;
-        ++c.texts;
-      }
-    }
+    addFirstRow(first, layout.columns);
   }
   if (layout.dataRows == 0)
     return Status::failure("Table file " + name + ": the file holds a header but no rows.\n");

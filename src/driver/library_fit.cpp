@@ -5,6 +5,7 @@
 #include "common/run_failure.h"
 #include "driver/library_call.h"
 #include "driver/prepare_data.h"
+#include "geometry/nearest_node.h"
 #include "manifit/fit.h"
 
 namespace manifit {
@@ -68,6 +69,10 @@ FitResult fit(const TableView& view, const GridSpec& grid, const Schedule& sched
   trainOptions.fullSearch = options.fullSearch;
   trainOptions.progress = options.progress;
   return train(prepared, grid, schedule, trainOptions);
+}
+
+std::string kernelWarning() {
+  return kernelRequestWarning();
 }
 
 }  // namespace manifit

@@ -164,7 +164,7 @@ struct Training {
 
   Status finish(FitResult& result) {
     map.assignPoints();
-    const double finalError = map.mse();
+    const double finalError = map.trainingRms();
     if (!std::isfinite(finalError) || !allNodesFinite(*grid)) {
       return Status::failure(
           "Training stopped: the fitted grid has no finite node positions or error; no result "

@@ -79,7 +79,9 @@ class Grid {
   // its order), read once more only for the distances.
   double centroidRms(const DataTable& table, const NodeAssignment& assignment,
                      std::vector<double> pointSums) const;
-  double gmse(Grid& reference) const;
+  // The figure printed as "GMSE": the root mean square over this grid's nodes
+  // of the distance to the nearest node of the reference grid.
+  double rmsDistanceTo(Grid& reference) const;
 
   // Grid files.
   Status readNodes(const std::string& path);

@@ -39,7 +39,7 @@ class RectangularGrid : public Grid {
  public:
   int size2 = 0;  // rows
   int size1 = 0;  // nodes per row
-  RectangularGrid(int size1, int size2, int dimension);
+  RectangularGrid(int firstSize, int secondSize, int coordinates);
   void build() override;
   // Adds one ring of nodes around the rectangle by linear extrapolation.
   void extrapolationStep();
@@ -49,21 +49,21 @@ class SphereGrid : public Grid {
  public:
   int size2 = 0;  // latitude rings
   int size1 = 0;  // meridians
-  SphereGrid(int size1, int size2, int dimension);
+  SphereGrid(int firstSize, int secondSize, int coordinates);
   void build() override;
 };
 
 class LinearGrid : public Grid {
  public:
   int size1 = 0;
-  LinearGrid(int size1, int dimension);
+  LinearGrid(int firstSize, int coordinates);
   void build() override;
 };
 
 class CircleGrid : public Grid {
  public:
   int size1 = 0;
-  CircleGrid(int size1, int dimension);
+  CircleGrid(int firstSize, int coordinates);
   void build() override;
 };
 
@@ -77,7 +77,7 @@ class GraphGrid : public Grid {
   // Where the diagnostics file waits to be put in place; none puts it in
   // place at once.
   StagedOutputs* outputs = nullptr;
-  GraphGrid(int size1, int dimension);
+  GraphGrid(int firstSize, int coordinates);
   void build() override;
 
   // The elastic graph built from the data, in this order.

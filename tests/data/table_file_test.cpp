@@ -38,8 +38,8 @@ TEST(ReadTable, RowsFollowTheHeaderWhateverTheLineBreaks) {
     EXPECT_FALSE(table.weighted);
     for (int i = 0; i < 3; ++i) {
       EXPECT_EQ(table.row(i), table.storage.data() + 2 * i);
-      EXPECT_EQ(table.row(i)[0], 2 * i + 1.0f);
-      EXPECT_EQ(table.row(i)[1], 2 * i + 2.0f);
+      EXPECT_EQ(table.row(i)[0], static_cast<float>(2 * i) + 1.0f);
+      EXPECT_EQ(table.row(i)[1], static_cast<float>(2 * i) + 2.0f);
     }
   }
 }

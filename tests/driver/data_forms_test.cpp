@@ -233,8 +233,8 @@ TEST(DataForms, WarningsGoToStandardErrorWithSuggestions) {
       "manifit: the weights file none.w was not found; the run goes on without weights.\n",
       "x.ini, line 2: grid.szie1 is not a key; did you mean grid.size1?\n",
       "x.ini, line 3: epoch.ep comes before any epoch.id or adapt.id line",
-      "x.ini, line 4: a line beginning with # ends section #ALG1, so the keys after it (from line "
-      "5) are not read",
+      ("x.ini, line 4: a line beginning with # ends section #ALG1, so the keys after it (from line "
+       "5) are not read"),
       "x.ini: section #ALG1 has no training stage",
   };
   for (const char* text : expected) EXPECT_NE(r.err.find(text), std::string::npos) << text << r.err;
