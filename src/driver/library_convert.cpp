@@ -189,13 +189,13 @@ TrainingStage trainingStageOf(const Stage& s) {
 }
 
 GridSpec gridSpecOf(const SectionSettings& settings) {
-  GridSpec spec;
-  gridTypeFromName(settings.gridType, spec.type);
-  spec.size1 = settings.size1;
-  spec.size2 = settings.size2;
-  spec.stretch = settings.initStretch;
-  spec.minclust = settings.minclust;
-  return spec;
+  GridSpec shape;
+  gridTypeFromName(settings.gridType, shape.type);
+  shape.size1 = settings.size1;
+  shape.size2 = settings.size2;
+  shape.stretch = settings.initStretch;
+  shape.minclust = settings.minclust;
+  return shape;
 }
 
 SectionSettings settingsOf(const GridSpec& grid) {

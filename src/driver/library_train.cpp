@@ -82,11 +82,11 @@ bool allNodesFinite(const Grid& grid) {
 }
 
 // The trainer set up with the grid and the schedule.
-void configure(ElasticMap& map, Grid& grid, const GridSpec& spec, const Schedule& schedule) {
+void configure(ElasticMap& map, Grid& grid, const GridSpec& shape, const Schedule& schedule) {
   map.currentEp = 1.0f;
   map.currentRp = 1.0f;
   map.setGrid(grid);
-  for (size_t k = 0; k < 3; ++k) map.initStretch[k] = spec.stretch[k];
+  for (size_t k = 0; k < 3; ++k) map.initStretch[k] = shape.stretch[k];
   map.algtype = schedule.strategy;
   map.stages.clear();
   for (const Stage& stage : schedule.stages) map.stages.push_back(trainingStageOf(stage));
@@ -105,7 +105,7 @@ struct Training {
   Grid reference;
   SparseSystem system;
 
-  Status setUp(const GridSpec& spec, const Schedule& schedule) {
+  Status setUp(const GridSpec& shape, const Schedule& schedule) {
     DataTable& working = *prepared.working;
     if (working.pointCount <= 0) {
       return Status::failure("No points to train on: the working table is empty\n");
@@ -113,13 +113,13 @@ struct Training {
     map.setData(working);
     map.fullSearch = options.fullSearch;
     if (prepared.drawnIsTest && prepared.drawn.pointCount > 0) map.setTestData(prepared.drawn);
-    Status status = checkSchedule(spec, schedule);
-    const SectionSettings settings = settingsOf(spec);
+    Status status = checkSchedule(shape, schedule);
+    const SectionSettings settings = settingsOf(shape);
     if (status.ok()) status = checkSectionGrid(settings, working.dimension);
     if (!status.ok()) return status;
     grid = allocating("the grid (" + options.sectionName + ")",
                       [&] { return createSectionGrid(settings, working.dimension); });
-    configure(map, *grid, spec, schedule);
+    configure(map, *grid, shape, schedule);
     if (auto* graph = dynamic_cast<GraphGrid*>(grid.get())) {
       graph->diagnosticsPath = options.graphDiagnosticsFile;
       graph->outputs = stagedFiles(options.outputs);
