@@ -36,7 +36,7 @@ struct SearchData {
 };
 
 void setRate(benchmark::State& state, long points, int nodes, int dimension) {
-  const double flops = 3.0 * points * nodes * dimension;
+  const double flops = 3.0 * static_cast<double>(points) * nodes * dimension;
   state.counters["GFLOP"] = benchmark::Counter(
       flops * 1e-9 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }

@@ -64,6 +64,15 @@ function(manifit_layer folder)
   set_target_properties(${target} PROPERTIES EXPORT_NAME ${folder})
 endfunction()
 
+# manifit_layer_public_headers(<folder> <dir>): headers outside src/ that the
+# library of <folder> implements (the public API); the libraries above it,
+# and the programs that link it, see them too.
+function(manifit_layer_public_headers folder dir)
+  target_include_directories(manifit_${folder} PUBLIC $<BUILD_INTERFACE:${dir}>
+                                                      $<INSTALL_INTERFACE:include>)
+  set_property(GLOBAL PROPERTY MANIFIT_PUBLIC_HEADERS_${folder} ${dir})
+endfunction()
+
 # Every folder of src/ must be declared as a layer: a new folder without a
 # place in the order would otherwise not be built at all.
 function(manifit_check_layers)

@@ -1,10 +1,18 @@
-// The viewer's readers: the first byte picks the reader (manifold file,
-// component summary, point table, projections, labels), the rest is the file.
+// The viewer's readers: the first byte picks the reader ('A' manifold file,
+// 'B' component summary, 'C' point table, 'D' projections, 'E' labels, 'F'
+// the per-point file of manifit -points; other bytes in turn), the rest is
+// the file. Labels that read as numbers colour a small page on a continuous
+// scale, which must render with finite ends.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 
 #include "fuzz_files.h"
+#include "view/grid_shape.h"
+#include "view/label_kind.h"
+#include "view/points_file.h"
+#include "view/run_view.h"
+#include "view/svg_page.h"
 #include "view/view_files.h"
 
 namespace {
@@ -71,11 +79,56 @@ void checkProjections(const std::string& path) {
   }
 }
 
+// A page of one point per label on a line of two nodes, coloured by the
+// labels (numeric or not).
+void renderLabels(const std::vector<std::string>& labels) {
+  manifit::ManifoldFile map;
+  map.dimension = 2;
+  map.nodeCount = 2;
+  map.nodes = {{0, 0}, {1, 0}};
+  map.edgeCount = 1;
+  map.edges = {{0, 1}};
+  map.gridCoords = {{0, 0}, {1, 0}};
+  manifit::ComponentSummary summary;
+  summary.componentCount = 2;
+  summary.dimension = 2;
+  summary.mean = {0.5, 0};
+  summary.components = {{1, 0}, {0, 1}};
+  summary.fractions = {0.9, 0.1};
+  manifit::PointTable table;
+  table.dimension = 2;
+  for (size_t i = 0; i < labels.size(); ++i) {
+    table.rows.push_back({static_cast<double>(i) / static_cast<double>(labels.size()), 0});
+  }
+  manifit::PageData page;
+  manifit::fillPage(map, summary, table, manifit::recogniseShape(map), nullptr, labels, page);
+  const std::string html = manifit::renderPage(page);
+  if (html.find("</html>") == std::string::npos) __builtin_trap();
+  if (!page.colourValues.empty() && html.find("\"valueLow\":null") != std::string::npos)
+    __builtin_trap();
+}
+
 void checkLabels(const std::string& path) {
   std::vector<std::string> labels;
   if (!manifit::readLabels(path, labels).ok()) return;
   for (const std::string& label : labels) {
     if (label.empty() || label.front() == ' ' || label.back() == ' ') __builtin_trap();
+  }
+  std::vector<double> values;
+  if (labels.size() <= 64 && manifit::numericLabels(labels, values)) renderLabels(labels);
+}
+
+void checkPointsFile(const std::string& path) {
+  std::vector<manifit::PointLine> lines;
+  if (!manifit::readPointsFile(path, 5, lines).ok()) return;
+  long long last = 0;
+  for (const manifit::PointLine& line : lines) {
+    if (line.row <= last || line.node < 0 || line.node >= 5 ||
+        !std::isfinite(line.coordinates[0]) || !std::isfinite(line.coordinates[1]) ||
+        !std::isfinite(line.coordinates[2])) {
+      __builtin_trap();
+    }
+    last = line.row;
   }
 }
 
@@ -84,7 +137,7 @@ void checkLabels(const std::string& path) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
   const std::string path = manifit::fuzzFolder().write("view_input.txt", data + 1, size - 1);
-  switch (data[0] % 5) {
+  switch ((data[0] + 256 - 'A') % 6) {
     case 0:
       checkManifold(path);
       break;
@@ -97,8 +150,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case 3:
       checkProjections(path);
       break;
-    default:
+    case 4:
       checkLabels(path);
+      break;
+    default:
+      checkPointsFile(path);
       break;
   }
   return 0;

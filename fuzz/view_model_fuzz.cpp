@@ -84,8 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   checkModel(model);
   const manifit::ManifoldFile& map = model.manifold;
-  if (map.nodeCount > 64 || map.dimension > 16 || map.edgeCount > 256 ||
-      map.triangleCount > 256) {
+  if (map.nodeCount > 64 || map.dimension > 16 || map.edgeCount > 256 || map.triangleCount > 256) {
     return 0;
   }
   manifit::PointTable table;

@@ -1,24 +1,28 @@
 #!/usr/bin/env bash
-# Regenerates docs/iris-page.png, the picture of the iris example's page in
-# the README: trains the iris example, writes its page with manifit-view and
-# photographs it with headless Chromium (Debian package "chromium").
+# Regenerates the pictures of the viewer's page in docs/ (the README shows
+# them): trains the iris example from examples/iris.csv with a test part,
+# saves the model and the per-point file, draws the page from them with
+# manifit-view, likewise the elastic graph of section 11, and photographs each
+# view with headless Chromium (Debian package "chromium") driven by
+# playwright-core (installed into tests/browser by npm ci).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-cmake --workflow --preset example
-cmake --build build --target manifit-view
+cmake --preset default
+cmake --build build -j2 --target manifit manifit-view
+(cd tests/browser && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund > /dev/null)
+work="build/screenshots"
+rm -rf "$work"
+mkdir -p "$work"
 (
-  cd build/example
-  ../manifit-view -map iris.map -normdat iris.norm -p iris.proj \
-    -labels ../../examples/iris-labels.txt -html iris.html
+  cd "$work"
+  ../manifit -d ../../examples/iris.csv -i ../../examples/manifit.ini -n 1 -o iris.map -t 20 \
+    -model iris.json -points iris-points.csv > /dev/null
+  ../manifit-view -model iris.json -d ../../examples/iris.csv -points iris-points.csv \
+    -html iris.html
+  ../manifit -d ../../examples/iris.csv -i ../../examples/manifit.ini -n 11 -o graph.map \
+    -model graph.json -points graph-points.csv > /dev/null
+  ../manifit-view -model graph.json -d ../../examples/iris.csv -points graph-points.csv \
+    -html graph.html
 )
-
-profile="$(mktemp -d)"
-trap 'rm -rf "$profile"' EXIT
-chromium --headless --no-sandbox --disable-gpu --no-first-run \
-  --disable-background-networking --disable-component-update --disable-sync \
-  --user-data-dir="$profile" --hide-scrollbars --window-size=1200,800 \
-  --screenshot="$PWD/docs/iris-page.png" "file://$PWD/build/example/iris.html" \
-  > /dev/null 2>&1 || true
-test -s docs/iris-page.png
-echo "docs/iris-page.png written"
+node scripts/page-screenshots.js "$work/iris.html" "$work/graph.html" docs

@@ -8,7 +8,8 @@ from sklearn.base import BaseEstimator, TransformerMixin
 from sklearn.utils.validation import check_is_fitted
 
 from . import _core
-from ._params import CONFIG_GRID_NAMES, check_params, section_text
+from ._params import CONFIG_GRID_NAMES, TWO_SIZE_GRIDS, check_params, section_text
+from ._statistics import unexplained_fraction
 from ._surface import surface_points
 from ._validation import as_weights, validate_table
 
@@ -51,7 +52,17 @@ class ElasticMap(TransformerMixin, BaseEstimator):
     n_threads : int, default None
         Worker threads (None: the hardware's count). Results do not depend on it.
     verbose : bool or int, default False
-        Print the progress lines of the fit.
+        Print what the command-line tool prints during the fit (the
+        components' progress, the strategy, one progress line per
+        iteration). It always goes to the ``logging`` logger "manifit" at
+        debug level; the tool's warnings go to it at warning level.
+
+    Bad parameters or input raise ValueError naming the parameter, or the
+    first bad row and column; what the library refuses (sizes over its
+    limits, a graph that cannot grow, a split that leaves no point to fit, a
+    file that cannot be written or read) raises ValueError with the
+    command-line tool's message; the methods of an unfitted estimator raise
+    NotFittedError.
     """
 
     def __init__(self, grid="rectangle", size=10, schedule=None, stretch=0.8, normalize=True,
@@ -71,6 +82,7 @@ class ElasticMap(TransformerMixin, BaseEstimator):
         """The estimator of section "#ALG<n>" of a configuration file; other
         parameters (normalize, test_size, ...) may be given as keywords."""
         section = _core.read_configuration(str(path), int(n))
+        _warn_section(section)
         return cls(**_section_params(section), **params)
 
     def fit(self, X, y=None, sample_weight=None):
@@ -127,7 +139,7 @@ class ElasticMap(TransformerMixin, BaseEstimator):
     def write_manifold(self, path, data_name="none"):
         """Write the manifold file of the command-line tool's -o option."""
         check_is_fitted(self, "nodes_")
-        _core.write_manifold(self._model(), str(path), str(data_name))
+        _core.write_manifold(self._model()["map"], str(path), str(data_name))
 
     def plot(self, X=None, ax=None):
         """The data (when given) and the map's edges on the plane of the first
@@ -154,8 +166,7 @@ class ElasticMap(TransformerMixin, BaseEstimator):
         self.normalized_ = bool(result["normalized"])
         self.mean_ = result["mean"]
         self.scale_ = result["scale"]
-        self.nodes_input_ = (self.nodes_.astype(np.float64) * self.scale_ + self.mean_).astype(
-            np.float32) if self.normalized_ else self.nodes_.copy()
+        self.nodes_input_ = _input_units(self.nodes_, self.mean_, self.scale_)
         self.components_ = result["components"]
         self.components_mean_ = result["components_mean"]
         self.explained_variance_ratio_ = result["variance_fractions"]
@@ -170,15 +181,12 @@ class ElasticMap(TransformerMixin, BaseEstimator):
         """hits_ (fitted points nearest to each node) and fvu_ (the fraction
         of their variance the nearest nodes leave unexplained)."""
         fitted = self.rows_ == 0
-        points = self._normalized(table)[fitted].astype(np.float64)
-        w = np.ones(len(points)) if weights is None else weights[fitted].astype(np.float64)
-        nearest = _core.project(self._model()["map"], points.astype(np.float32),
+        points = self._normalized(table)[fitted]
+        nearest = _core.project(self._model()["map"], points,
                                 _thread_count(self.n_threads))["nearest"]
         self.hits_ = np.bincount(nearest, minlength=len(self.nodes_))
-        residual = np.sum((points - self.nodes_[nearest].astype(np.float64)) ** 2, axis=1)
-        centre = np.average(points, axis=0, weights=w)
-        total = np.sum(w * np.sum((points - centre) ** 2, axis=1))
-        self.fvu_ = float(np.sum(w * residual) / total) if total > 0 else 0.0
+        self.fvu_ = unexplained_fraction(points, self.nodes_[nearest],
+                                         None if weights is None else weights[fitted])
 
     def _model(self):
         """The fitted map as the core's model record."""
@@ -214,7 +222,6 @@ class ElasticMap(TransformerMixin, BaseEstimator):
         names = getattr(self, "feature_names_in_", None)
         model["columns"] = ([str(name) for name in names] if names is not None else
                             [f"x{k + 1}" for k in range(self.nodes_.shape[1])])
-        model["nodes_input"] = self.nodes_input_
         model["configuration_file"] = ""
         model["algorithm"] = 0
         model["section"] = getattr(self, "_section", "")
@@ -226,13 +233,11 @@ class ElasticMap(TransformerMixin, BaseEstimator):
         return model
 
     def _normalized(self, table):
-        """The table in the fitted units: (x - mean) / deviation per column in
-        double precision, rounded once to float (a constant column is only
-        centred)."""
+        """The table in the fitted units: (x - mean) / deviation per column,
+        with the command-line tool's arithmetic."""
         if not self.normalized_:
             return table
-        deviation = np.where(self.scale_ != 0.0, self.scale_, 1.0)
-        return ((table.astype(np.float64) - self.mean_) / deviation).astype(np.float32)
+        return _core.normalize(table, self.mean_, self.scale_)
 
     def _project(self, X):
         check_is_fitted(self, "nodes_")
@@ -250,18 +255,34 @@ class ElasticMap(TransformerMixin, BaseEstimator):
 
 
 class _Progress:
-    """Receives the fit's messages: printed when verbose, always logged at
-    debug level; also where a Ctrl-C reaches a running fit (the core checks
-    for signals around each call)."""
+    """Receives the fit's texts: the messages (progress lines and the rest of
+    what the command-line tool prints) are printed when verbose and always
+    logged at debug level; the warnings (the tool's standard error) are
+    logged at warning level. The core checks for Ctrl-C after each call."""
 
     def __init__(self, verbose):
         self.verbose = verbose
 
-    def __call__(self, text):
+    def __call__(self, kind, text):
+        if kind == "warning":
+            logger.warning(text.rstrip("\n"))
+            return
         if self.verbose:
             sys.stdout.write(text)
             sys.stdout.flush()
         logger.debug(text.rstrip("\n"))
+
+
+def _input_units(nodes, mean, scale):
+    """Nodes in the input's units: x * deviation + mean per column in double
+    precision, rounded once to float, as the model file writes them."""
+    return (nodes.astype(np.float64) * scale + mean).astype(np.float32)
+
+
+def _warn_section(section):
+    """The warnings the command-line tool prints for a configuration section."""
+    for text in section["warnings"]:
+        logger.warning(text)
 
 
 def _config_type(grid_name):
@@ -295,11 +316,9 @@ def _run_options(checked):
 
 def _section_params(section):
     """Estimator parameters from a configuration section read by the core."""
-    grid = CONFIG_GRID_NAMES.get(section["type"])
-    if grid is None:
-        raise ValueError(f"No such grid type : {section['type']}")
-    size = (section["size1"], section["size2"]) if grid in ("rectangle", "sphere") else section[
-        "size1"]
+    settings = section["grid"]
+    grid = CONFIG_GRID_NAMES[settings["type"]]
+    size = (settings["size1"], settings["size2"]) if grid in TWO_SIZE_GRIDS else settings["size1"]
     stages = section["stages"]
     if grid != "graph" and section["strategy"] != "epoch":
         stages = []  # a strategy other than "epoch" trains nothing
@@ -307,8 +326,8 @@ def _section_params(section):
         "grid": grid,
         "size": size,
         "schedule": [{key: _shortest(value) for key, value in stage.items()} for stage in stages],
-        "stretch": tuple(_shortest(value) for value in section["stretch"]),
-        "minclust": section["minclust"],
+        "stretch": tuple(_shortest(value) for value in settings["stretch"]),
+        "minclust": settings["minclust"],
     }
 
 
@@ -328,7 +347,6 @@ def load(path):
     model = _core.read_model(str(path))
     estimator = ElasticMap(**_recorded_params(model))
     estimator._set_fitted(model)
-    estimator.nodes_input_ = model["nodes_input"]
     estimator._section = model["section"]
     estimator._point_counts = (int(model["fit_points"]), int(model["test_points"]),
                                int(model["discarded_points"]))
@@ -342,21 +360,15 @@ def load(path):
 def _recorded_params(model):
     """Estimator parameters from the model file's section text, or, when it
     has none that reads, from its grid."""
-    import os
-    import tempfile
-
     params = {"normalize": bool(model["normalized"])}
     if model["section"]:
-        handle, name = tempfile.mkstemp(suffix=".ini", text=True)
         try:
-            with os.fdopen(handle, "w") as file:
-                file.write(model["section"])
-            params.update(_section_params(_core.read_configuration(name, model["algorithm"])))
+            section = _core.read_configuration_text(model["section"], model["algorithm"],
+                                                    "the model's section")
+            params.update(_section_params(section))
             return params
         except ValueError:
             pass
-        finally:
-            os.remove(name)
     fitted = model["map"]
     grid = CONFIG_GRID_NAMES.get(fitted["type"], "rectangle")
     size = (int(fitted["size1"]), int(fitted["size2"]))

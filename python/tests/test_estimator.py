@@ -48,9 +48,20 @@ class TestParameters:
         with pytest.raises(ValueError, match=message):
             manifit.ElasticMap(**params).fit(iris)
 
-    def test_library_limits_come_back_as_value_errors(self, iris):
+    def test_library_failures_come_back_as_value_errors(self, iris, tmp_path):
+        """What the library refuses raises ValueError with the tool's message,
+        and the interpreter carries on."""
         with pytest.raises(ValueError, match="more than the 1000000 a grid can hold"):
             manifit.ElasticMap(size=(2000, 2000)).fit(iris)
+        with pytest.raises(ValueError, match="drew all 5 points, so none are left to fit"):
+            manifit.ElasticMap(size=3, test_size=0.999).fit(iris[:5])
+        with pytest.raises(ValueError, match="no cluster holds more than 200 points"):
+            manifit.ElasticMap(grid="graph", size=5, minclust=200).fit(iris)
+        model = manifit.ElasticMap(grid="line", size=4).fit(iris)
+        for write in (model.save, model.write_manifold):
+            with pytest.raises(ValueError, match="Can not open file for writing"):
+                write(tmp_path / "missing-folder" / "out")
+        assert not (tmp_path / "missing-folder").exists()
 
 
 class TestInput:
@@ -188,11 +199,17 @@ class TestMethods:
         assert score < 0
         far = iris * np.float32(3.0)
         assert fitted.score(far) < score
-        # Each point is at least as near to its projection as ... the map's
-        # surface, so the score is above minus the nearest-node error.
+        # The distance is to the projection on the map's surface, which lies
+        # nearer than the nearest node for most points; the score is minus
+        # the mean of those distances, with weights a weighted mean.
         points = fitted._normalized(iris).astype(np.float64)
-        nearest = ((points - fitted.nodes_[fitted.predict(iris)]) ** 2).sum(1).mean()
-        assert -nearest <= score + 1e-6
+        nearest = ((points - fitted.nodes_[fitted.predict(iris)]) ** 2).sum(1)
+        assert -nearest.mean() < score
+        surface = fitted._normalized(fitted.inverse_transform(fitted.transform(iris)))
+        to_surface = ((points - surface) ** 2).sum(1)
+        assert score == pytest.approx(-to_surface.mean(), rel=1e-4)
+        weights = np.r_[np.ones(75), np.zeros(75)]
+        assert fitted.score(iris, sample_weight=weights) == pytest.approx(fitted.score(iris[:75]))
 
     def test_fit_transform_is_fit_then_transform(self, iris):
         model = manifit.ElasticMap(grid="sphere", size=(6, 4))

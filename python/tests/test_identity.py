@@ -13,7 +13,7 @@ from conftest import CONFIG, node_block, projection_lines
 SECTIONS = {1: "rectangle", 2: "sphere", 3: "line", 4: "circle", 10: "line", 11: "graph"}
 
 
-def final_mse(stdout):
+def final_error_line(stdout):
     return [line for line in stdout.splitlines() if line.startswith("Final MSE: ")][0]
 
 
@@ -22,7 +22,7 @@ def assert_same_run(model, X, tool):
     assert node_block(model.nodes_) == tool.block("out.map", "GRIDNODES")
     assert projection_lines(model.transform(X)) == tool.text("out.proj")
     # "Final MSE" is printed with six significant digits.
-    assert final_mse(tool.stdout) == "Final MSE: %g" % model.final_error_
+    assert final_error_line(tool.stdout) == "Final MSE: %g" % model.final_error_
 
 
 @pytest.mark.parametrize("data", ["iris", "wine"])
@@ -31,8 +31,17 @@ def test_configuration_sections_match_the_tool(datasets, run_tool, data, section
     X = datasets[data]
     model = manifit.ElasticMap.from_config(CONFIG, section).fit(X)
     assert model.grid_type_ == SECTIONS[section]
-    tool = run_tool(X, "-i", str(CONFIG), "-n", str(section), "-o", "out.map", "-p", "out.proj")
+    tool = run_tool(X, "-i", str(CONFIG), "-n", str(section), "-o", "out.map", "-p", "out.proj",
+                    "-model", "out.json")
     assert_same_run(model, X, tool)
+    # The model file holds every number exactly: the nodes in both units,
+    # the normalization and the components are the estimator's, bit for bit.
+    saved = manifit.load(tool.folder / "out.json")
+    for name in ("nodes_", "nodes_input_", "mean_", "scale_", "components_",
+                 "explained_variance_ratio_", "grid_coordinates_", "edges_", "ribs_", "triangles_"):
+        np.testing.assert_array_equal(getattr(saved, name), getattr(model, name), err_msg=name)
+    assert saved.history_ == model.history_
+    assert saved.fvu_ == model.fvu_ and saved.final_error_ == model.final_error_
     # The manifold file written from the estimator is the tool's, byte for byte.
     model.write_manifold(tool.folder / "python.map")
     assert tool.text("python.map") == tool.text("out.map")
@@ -86,8 +95,11 @@ def test_weights_match_a_weights_file(iris, run_tool):
     model = manifit.ElasticMap.from_config(CONFIG, 1).fit(iris, sample_weight=weights)
     text = "".join(repr(float(w)) + "\n" for w in weights)
     tool = run_tool(iris, "-w", "w.txt", "-i", str(CONFIG), "-n", "1", "-o", "out.map", "-p",
-                    "out.proj", files={"w.txt": text})
+                    "out.proj", "-model", "out.json", files={"w.txt": text})
     assert_same_run(model, iris, tool)
+    # The weighted total variance is numpy's (in double), not the tool's (which
+    # forms the weighted products in float), so the two agree to float precision.
+    assert model.fvu_ == pytest.approx(manifit.load(tool.folder / "out.json").fvu_, rel=1e-6)
     unweighted = manifit.ElasticMap.from_config(CONFIG, 1).fit(iris)
     assert not np.array_equal(unweighted.nodes_, model.nodes_)
 

@@ -1,5 +1,6 @@
-"""A running fit leaves the interpreter free (the GIL is released) and stops
-cleanly with KeyboardInterrupt on Ctrl-C."""
+"""A running fit leaves the interpreter free (the GIL is released), stops
+cleanly with KeyboardInterrupt on Ctrl-C, and does not disturb a fit running
+beside it."""
 
 import os
 import re
@@ -82,3 +83,28 @@ def test_ctrl_c_stops_a_fit():
                 for line in iterations)
     spent = float([line for line in lines if line.startswith("processor seconds:")][0].split()[2])
     assert spent < 20 * ticks / 1e6 + 1.0
+
+
+def test_two_fits_at_once_give_their_own_results(wine):
+    """Fits in two threads at the same time (the interpreter lock released)
+    each give exactly the map they give alone: random split, thread count
+    and messages belong to each fit."""
+    X = np.random.default_rng(5).normal(size=(20000, 6)).astype(np.float32)
+    data = (X, wine)
+
+    def make():
+        return [manifit.ElasticMap(grid="sphere", size=(10, 8), test_size=0.2, n_threads=1),
+                manifit.ElasticMap(grid="graph", size=12, n_threads=2, verbose=True)]
+
+    alone = [model.fit(table) for model, table in zip(make(), data)]
+    together = make()
+    threads = [threading.Thread(target=model.fit, args=(table,))
+               for model, table in zip(together, data)]
+    for thread in threads:
+        thread.start()
+    for thread in threads:
+        thread.join()
+    for one, other in zip(alone, together):
+        np.testing.assert_array_equal(other.nodes_, one.nodes_)
+        np.testing.assert_array_equal(other.rows_, one.rows_)
+        assert other.history_ == one.history_

@@ -63,7 +63,7 @@ def test_model_file_round_trip(iris, wine, tmp_path):
         params = dict(copy.get_params(), test_size=model.test_size)
         refit = manifit.ElasticMap(**params).fit(X)
         np.testing.assert_array_equal(refit.nodes_, model.nodes_)
-        assert_same_map(copy, model, np.asarray(X, dtype=np.float32))
+        assert_same_map(copy, model, X)
         if isinstance(X, pd.DataFrame):
             assert list(copy.feature_names_in_) == list(X.columns)
         else:

@@ -8,8 +8,9 @@
 namespace manifit {
 
 namespace {
-CapturedOutput* capture = nullptr;
-std::string* warningCapture = nullptr;
+
+// The innermost receiver of this thread; none sends the text to the streams.
+thread_local TextReceiver* innermost = nullptr;
 
 // The formatted text, or empty when there is none.
 std::string formatted(const char* format, va_list args) {
@@ -22,39 +23,54 @@ std::string formatted(const char* format, va_list args) {
   std::vsnprintf(buffer.data(), buffer.size(), format, args);
   return std::string(buffer.data(), static_cast<size_t>(length));
 }
+
+// The receiver this thread's text of the given kind goes to, or none.
+TextReceiver* receiverOf(bool warning) {
+  TextReceiver* r = innermost;
+  while (r != nullptr && !r->takes(warning)) r = r->outer();
+  return r;
+}
+
 }  // namespace
+
+TextReceiver::TextReceiver(bool takesOutput, bool takesWarnings)
+    : takesOutput_(takesOutput), takesWarnings_(takesWarnings), outer_(innermost) {
+  innermost = this;
+}
+
+TextReceiver::~TextReceiver() {
+  innermost = outer_;
+}
 
 void print(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  if (capture == nullptr) {
+  TextReceiver* receiver = receiverOf(false);
+  if (receiver == nullptr) {
     std::vfprintf(stdout, format, args);
-  } else {
-    const std::string text = formatted(format, args);
-    if (!text.empty()) capture->receive(text.data(), text.size());
+    va_end(args);
+    return;
   }
+  const std::string text = formatted(format, args);
   va_end(args);
+  // A receiver may throw (a listener's exception); the arguments are done with.
+  if (!text.empty()) receiver->receive(false, text);
 }
 
 void warn(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  if (warningCapture == nullptr) {
+  TextReceiver* receiver = receiverOf(true);
+  if (receiver == nullptr) {
     // Standard output first, so that a warning follows the lines printed before it.
     std::fflush(stdout);
     std::vfprintf(stderr, format, args);
-  } else {
-    warningCapture->append(formatted(format, args));
+    va_end(args);
+    return;
   }
+  const std::string text = formatted(format, args);
   va_end(args);
-}
-
-CapturedWarnings::CapturedWarnings() : previous_(warningCapture) {
-  warningCapture = &text_;
-}
-
-CapturedWarnings::~CapturedWarnings() {
-  warningCapture = previous_;
+  if (!text.empty()) receiver->receive(true, text);
 }
 
 std::string streamDouble(double value) {
@@ -64,25 +80,40 @@ std::string streamDouble(double value) {
 }
 
 void flushOutput() {
-  if (capture == nullptr) std::fflush(stdout);
+  if (receiverOf(false) == nullptr) std::fflush(stdout);
 }
 
-CapturedOutput::CapturedOutput() : previous_(capture) {
-  capture = this;
+CapturedWarnings::CapturedWarnings() : TextReceiver(false, true) {}
+
+void CapturedWarnings::receive(bool, const std::string& text) {
+  text_ += text;
 }
+
+CapturedOutput::CapturedOutput() : TextReceiver(true, false) {}
 
 CapturedOutput::CapturedOutput(std::function<void(const std::string&)> listener)
-    : listener_(std::move(listener)), previous_(capture) {
-  capture = this;
+    : TextReceiver(true, false), listener_(std::move(listener)) {}
+
+void CapturedOutput::receive(bool, const std::string& text) {
+  text_ += text;
+  if (listener_) listener_(text);
 }
 
-void CapturedOutput::receive(const char* text, size_t length) {
-  text_.append(text, length);
-  if (listener_) listener_(std::string(text, length));
+ForwardedText::ForwardedText(Listener listener)
+    : TextReceiver(true, true), listener_(std::move(listener)) {}
+
+void ForwardedText::receive(bool warning, const std::string& text) {
+  outside([&] { listener_(warning, text); });
 }
 
-CapturedOutput::~CapturedOutput() {
-  capture = previous_;
+void ForwardedText::outside(const std::function<void()>& work) {
+  // The receivers are restored also when the work throws.
+  struct Outside {
+    TextReceiver* saved;
+    explicit Outside(TextReceiver* outer) : saved(innermost) { innermost = outer; }
+    ~Outside() { innermost = saved; }
+  } scope(outer());
+  work();
 }
 
 }  // namespace manifit

@@ -1,7 +1,6 @@
 #include "common/parallel.h"
 
 #include <algorithm>
-#include <atomic>
 #include <exception>
 #include <new>
 #include <system_error>
@@ -19,8 +18,9 @@ constexpr double kOperationsPerThread = 2.0e6;
 // More threads than this are never started.
 constexpr int kMostThreads = 1024;
 
-std::atomic<int>& threadSetting() {
-  static std::atomic<int> setting(hardwareThreads());
+// The calling thread's setting: each thread that runs a fit has its own.
+int& threadSetting() {
+  thread_local int setting = hardwareThreads();
   return setting;
 }
 
@@ -32,11 +32,11 @@ int hardwareThreads() {
 }
 
 int workerThreads() {
-  return threadSetting().load();
+  return threadSetting();
 }
 
 void setWorkerThreads(int count) {
-  threadSetting().store(std::min(std::max(count, 1), kMostThreads));
+  threadSetting() = std::min(std::max(count, 1), kMostThreads);
 }
 
 void parallelFor(long count, double costPerItem, const std::function<void(long, long)>& work) {

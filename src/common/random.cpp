@@ -3,7 +3,7 @@
 namespace manifit {
 
 RandomGenerator& sharedRandom() {
-  static RandomGenerator generator;
+  thread_local RandomGenerator generator;
   return generator;
 }
 

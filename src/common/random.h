@@ -1,5 +1,5 @@
-// The run's single pseudo-random generator (a linear congruential generator
-// with 15-bit results). It is never reseeded during a run; draws happen in
+// The run's pseudo-random generator (a linear congruential generator with
+// 15-bit results). It is never reseeded during a run; draws happen in
 // program order, so every result that depends on them is reproducible.
 #pragma once
 
@@ -8,7 +8,9 @@
 namespace manifit {
 
 struct RandomGenerator {
-  uint32_t state = 1;
+  // The start state of every run.
+  static constexpr uint32_t kStartState = 1;
+  uint32_t state = kStartState;
 
   // state = state * 214013 + 2531011 (mod 2^32); result = (state >> 16) & 0x7FFF.
   int next() {
@@ -17,7 +19,9 @@ struct RandomGenerator {
   }
 };
 
-// The generator shared by the whole run.
+// The generator of the calling thread's run: each thread has its own, so two
+// runs in two threads never share draws. Only the thread that runs a fit
+// draws from it, never its worker threads.
 RandomGenerator& sharedRandom();
 
 }  // namespace manifit

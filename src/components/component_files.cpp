@@ -63,7 +63,7 @@ bool PrincipalComponents::writeSummary(const std::string& path, StagedOutputs* s
     return false;
   }
   std::FILE* out = file.get();
-  std::fprintf(out, "%i %i\n", componentCount, table->dimension);
+  std::fprintf(out, "%i %i\n", componentCount, static_cast<int>(mean.size()));
   for (double x : mean) std::fprintf(out, "%10.3f ", x);
   std::fprintf(out, "\n");
   for (const std::vector<double>& component : components) {

@@ -30,6 +30,7 @@ struct PrincipalComponents {
   void toVarianceFractions();
   // Each returns false (after printing its message) when the file cannot be opened.
   // With a staging set the complete file waits there to be put in place.
+  // The summary needs only the mean, the components and the variances.
   bool writeSummary(const std::string& path, StagedOutputs* staging = nullptr) const;
   bool writeScores(const std::string& path, StagedOutputs* staging = nullptr) const;
   // Whether the mean, the components and the variances are all finite.

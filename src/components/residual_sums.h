@@ -1,6 +1,6 @@
-// The sums over the residual data that the component extraction repeats:
-// each in a plain form, the reference, and a fast form that forms several
-// sums side by side while every single sum keeps the plain form's order.
+// The sums over the residual data that the component extraction repeats,
+// formed in fast passes in which every single sum keeps the order written
+// below (the tests hold the plain forms and demand the same bits).
 #pragma once
 
 #include <vector>
@@ -13,15 +13,11 @@ namespace manifit {
 // points j in order (w_j R[i][j] a float product; w_j = 1 without weights).
 void regressionSums(const Residuals& R, const float* weights, const std::vector<double>& t,
                     std::vector<double>& sx, std::vector<double>& sxt);
-void regressionSumsPlain(const Residuals& R, const float* weights, const std::vector<double>& t,
-                         std::vector<double>& sx, std::vector<double>& sxt);
 
 // Deflation: for each point j, p_j = sum_i R[i][j] v_i over the coordinates
 // in order, then R[i][j] = R[i][j] - p_j v_i (stored as float); W, S1 and S2
 // sum w_j, w_j p_j and (w_j p_j) p_j over the points in order.
 void deflateResiduals(Residuals& R, const float* weights, const std::vector<double>& v, double& W,
                       double& S1, double& S2);
-void deflateResidualsPlain(Residuals& R, const float* weights, const std::vector<double>& v,
-                           double& W, double& S1, double& S2);
 
 }  // namespace manifit

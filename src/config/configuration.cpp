@@ -21,25 +21,16 @@ namespace {
 constexpr size_t kMaxLine = 899;
 constexpr size_t kMaxAlgtype = 99;
 
-struct SectionValues {
-  std::string gridType = "simplerectangular";
-  int size1 = 10;
-  int size2 = 10;
-  int size3 = 10;
-  int minclust = 5;
-  std::vector<TrainingStage> stages;
-};
-
 // Why readLine found no line.
 enum class LineEnd { line, endOfFile, tooLong, nulByte };
 
 // Reads one line without its line end ("\n" or "\r\n"), reading no further
 // than kMaxLine + 1 characters into it.
-LineEnd readLine(std::FILE* file, std::string& line) {
+LineEnd readLine(const CharacterSource& next, std::string& line) {
   line.clear();
   int c = 0;
   bool any = false;
-  while ((c = std::getc(file)) != EOF) {
+  while ((c = next()) != EOF) {
     any = true;
     if (c == '\n') break;
     if (c == '\0') return LineEnd::nulByte;
@@ -104,8 +95,7 @@ int toSize(const std::string& text) {
 
 // Applies one key and value. Stage keys apply to the most recent stage and are
 // ignored before any stage exists. Only an over-long strategy name is refused.
-Status applyKey(const std::string& key, const std::string& value, ElasticMap& map,
-                SectionValues& section) {
+Status applyKey(const std::string& key, const std::string& value, SectionSettings& section) {
   TrainingStage* last = section.stages.empty() ? nullptr : &section.stages.back();
   if (key == "algtype") {
     if (value.size() > kMaxAlgtype) {
@@ -113,7 +103,7 @@ Status applyKey(const std::string& key, const std::string& value, ElasticMap& ma
                              std::to_string(value.size()) +
                              " characters long; at most 99 are allowed.\n");
     }
-    map.algtype = value;
+    section.algtype = value;
   } else if (key == "grid.type") {
     section.gridType = value;
   } else if (key == "grid.size1") {
@@ -125,11 +115,11 @@ Status applyKey(const std::string& key, const std::string& value, ElasticMap& ma
   } else if (key == "grid.minclust") {
     section.minclust = toInt(value);
   } else if (key == "init.stretch1") {
-    return toReal(key, value, map.initStretch[0]);
+    return toReal(key, value, section.initStretch[0]);
   } else if (key == "init.stretch2") {
-    return toReal(key, value, map.initStretch[1]);
+    return toReal(key, value, section.initStretch[1]);
   } else if (key == "init.stretch3") {
-    return toReal(key, value, map.initStretch[2]);
+    return toReal(key, value, section.initStretch[2]);
   } else if (key == "epoch.id") {
     section.stages.push_back(TrainingStage::epoch());
   } else if (last == nullptr) {
@@ -180,8 +170,10 @@ Status applyKey(const std::string& key, const std::string& value, ElasticMap& ma
   return Status::success();
 }
 
+}  // namespace
+
 // Creates the grid named by the section's grid type, or none for an unknown one.
-std::unique_ptr<Grid> createGrid(const SectionValues& section, int dimension) {
+std::unique_ptr<Grid> createSectionGrid(const SectionSettings& section, int dimension) {
   const std::string& type = section.gridType;
   if (type == "simplerectangular") {
     return std::make_unique<RectangularGrid>(section.size1, section.size2, dimension);
@@ -199,6 +191,8 @@ std::unique_ptr<Grid> createGrid(const SectionValues& section, int dimension) {
   return nullptr;
 }
 
+namespace {
+
 bool knownGridType(const std::string& type) {
   return type == "simplerectangular" || type == "linear" || type == "circle" || type == "sphere" ||
          type == "elgraph";
@@ -206,66 +200,85 @@ bool knownGridType(const std::string& type) {
 
 }  // namespace
 
-Status readConfiguration(ElasticMap& map, const std::string& path, int n,
-                         std::unique_ptr<Grid>& grid) {
-  map.currentEp = 1.0f;
-  map.currentRp = 1.0f;
-  SectionValues section;
-  map.initStretch[0] = map.initStretch[1] = map.initStretch[2] = 0.8f;
-  map.stageCount = 0;
-
+Status readSectionSettings(const CharacterSource& next, const std::string& name, int n,
+                           SectionSettings& section) {
   char header[32];
   std::snprintf(header, sizeof header, "#ALG%i", n);
-  const FilePointer file = openInputFile(path);
-  if (!file) {
-    return Status::failure("Can not open configuration file " + path + " (looking for section " +
-                           header + ")\n");
-  }
-
   std::string line;
   const size_t headerLength = std::strlen(header);
   int lineNumber = 0;
   LineEnd end = LineEnd::line;
   bool found = false;
-  while (!found && (end = readLine(file.get(), line)) == LineEnd::line) {
+  while (!found && (end = readLine(next, line)) == LineEnd::line) {
     ++lineNumber;
     found = line.compare(0, headerLength, header) == 0;
   }
   if (!found && end == LineEnd::endOfFile) {
-    return Status::failure("Configuration file " + path + " has no line beginning with " + header +
+    return Status::failure("Configuration file " + name + " has no line beginning with " + header +
                            "\n");
   }
 
-  while (found && (end = readLine(file.get(), line)) == LineEnd::line) {
+  while (found && (end = readLine(next, line)) == LineEnd::line) {
     ++lineNumber;
     if (line[0] == '#') break;
     std::string tokens[2];
     if (tokenize(line.c_str(), tokens) < 2) continue;
-    const Status applied = applyKey(tokens[0], tokens[1], map, section);
+    const Status applied = applyKey(tokens[0], tokens[1], section);
     if (!applied.ok()) {
-      return Status::failure("Configuration file " + path + ", section " + header + ": " +
+      return Status::failure("Configuration file " + name + ", section " + header + ": " +
                              applied.message);
     }
   }
 
   if (end == LineEnd::tooLong || end == LineEnd::nulByte) {
     return Status::failure(
-        "Configuration file " + path + ", line " + std::to_string(lineNumber + 1) +
+        "Configuration file " + name + ", line " + std::to_string(lineNumber + 1) +
         (end == LineEnd::tooLong
              ? ": the line is longer than " + std::to_string(kMaxLine) + " characters.\n"
              : std::string(": the file holds a NUL byte, so it is not a text "
                            "file.\n")));
   }
+  return Status::success();
+}
+
+Status readSectionFile(const std::string& path, int n, SectionSettings& section) {
+  const FilePointer file = openInputFile(path);
+  if (!file) {
+    return Status::failure("Can not open configuration file " + path +
+                           " (looking for section #ALG" + std::to_string(n) + ")\n");
+  }
+  std::FILE* in = file.get();
+  return readSectionSettings([in] { return std::getc(in); }, path, n, section);
+}
+
+Status checkSectionGrid(const SectionSettings& section, int dimension) {
   if (!knownGridType(section.gridType)) {
-    print("No such grid type : %s\n", section.gridType.c_str());
+    return Status::failure("No such grid type : " + section.gridType + "\n");
+  }
+  return checkGridSizes(section.gridType, section.size1, section.size2, dimension);
+}
+
+Status readConfiguration(ElasticMap& map, const std::string& path, int n,
+                         std::unique_ptr<Grid>& grid) {
+  map.currentEp = 1.0f;
+  map.currentRp = 1.0f;
+  map.initStretch[0] = map.initStretch[1] = map.initStretch[2] = 0.8f;
+  map.stageCount = 0;
+
+  SectionSettings section;
+  const Status read = readSectionFile(path, n, section);
+  if (!read.ok()) return read;
+  const Status usable = checkSectionGrid(section, map.dimension);
+  if (!usable.ok() && !knownGridType(section.gridType)) {
+    print("%s", usable.message.c_str());
     return Status::failure("");
   }
-  const Status sizes =
-      checkGridSizes(section.gridType, section.size1, section.size2, map.dimension);
-  if (!sizes.ok()) return sizes;
-  grid = createGrid(section, map.dimension);
+  if (!usable.ok()) return usable;
+  grid = createSectionGrid(section, map.dimension);
   map.setGrid(*grid);
 
+  for (int k = 0; k < 3; ++k) map.initStretch[k] = section.initStretch[static_cast<size_t>(k)];
+  map.algtype = section.algtype;
   map.stages = section.stages;
   map.stageCount = static_cast<int>(map.stages.size());
   map.currentStage = 0;

@@ -4,6 +4,7 @@
 // section that trains nothing).
 #pragma once
 
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -17,5 +18,8 @@ struct SectionReport {
 // Empty when the file cannot be read or holds no such section (the
 // configuration reader reports those).
 SectionReport examineSection(const std::string& path, int n);
+// The same for configuration text read from a stream; name stands for the
+// file in the warnings.
+SectionReport examineSectionText(std::istream& in, const std::string& name, int n);
 
 }  // namespace manifit

@@ -10,6 +10,7 @@
 #include "common/input_file.h"
 #include "data/message.h"
 #include "data/text_words.h"
+#include "data/word_stream.h"
 
 namespace manifit {
 
@@ -38,14 +39,13 @@ class RecordReader {
   // (then error() tells it).
   bool next(Record& record) {
     if (pos_ >= s_.size()) return false;
-    record.fields.clear();
-    record.quoted.clear();
+    // The record's strings are reused from one record to the next.
+    size_t used = 0;
     record.line = line_;
     while (true) {
-      std::string field;
-      bool quoted = false;
+      std::string& field = slot(record, used++, false);
       if (s_[pos_] == '"') {
-        quoted = true;
+        record.quoted[used - 1] = true;
         if (!readQuoted(field)) return false;
       } else {
         const size_t start = pos_;
@@ -53,23 +53,20 @@ class RecordReader {
           ++pos_;
         field.assign(s_, start, pos_ - start);
       }
-      record.fields.push_back(std::move(field));
-      record.quoted.push_back(quoted);
-      if (pos_ >= s_.size()) return true;
+      if (pos_ >= s_.size()) return finish(record, used);
       const char c = s_[pos_];
       if (c == delimiter_) {
         ++pos_;
         if (pos_ >= s_.size()) {  // a trailing delimiter: one more empty field
-          record.fields.emplace_back();
-          record.quoted.push_back(false);
-          return true;
+          slot(record, used++, false);
+          return finish(record, used);
         }
         continue;
       }
       if (c == '\r') ++pos_;
       if (pos_ < s_.size() && s_[pos_] == '\n') ++pos_;
       ++line_;
-      return true;
+      return finish(record, used);
     }
   }
 
@@ -81,6 +78,23 @@ class RecordReader {
   char delimiter_;
   int line_ = 1;
   std::string error_;
+
+  // The field at `index`, emptied, its quoted flag set.
+  static std::string& slot(Record& record, size_t index, bool quoted) {
+    if (index == record.fields.size()) {
+      record.fields.emplace_back();
+      record.quoted.push_back(quoted);
+    }
+    record.quoted[index] = quoted;
+    record.fields[index].clear();
+    return record.fields[index];
+  }
+
+  static bool finish(Record& record, size_t used) {
+    record.fields.resize(used);
+    record.quoted.resize(used);
+    return true;
+  }
 
   bool readQuoted(std::string& field) {
     const int opened = line_;
@@ -125,13 +139,15 @@ std::string trimmed(const std::string& s) {
 }
 
 bool isMissing(const std::string& t) {
+  if (t.size() > 3) return false;
   return t.empty() || t == "NA" || t == "N/A" || t == "NaN" || t == "nan" || t == "NAN";
 }
 
-// Like the table format's "%f" word: the whole text must convert.
+// Like the table format's "%f" word: the whole text must convert, with the
+// table reader's conversion (the string's terminating zero follows it).
 bool isNumber(const std::string& t, float& value) {
   if (t.empty()) return false;
-  return parseFloatWord(t, 0, t.size(), value);
+  return parseFloatFast(t.c_str(), t.size(), value);
 }
 
 // Digits, one comma, digits: a number written with a decimal comma.
@@ -240,6 +256,47 @@ void survey(ColumnSurvey& c, const std::string& field, long long row, int line) 
   }
 }
 
+// The first row names the columns when it holds text where the rows below
+// hold numbers (or, alone, when it holds nothing but text).
+bool namesTheColumns(const std::vector<FieldKind>& firstKinds,
+                     const std::vector<ColumnSurvey>& rest, long long rowsBelow) {
+  if (rowsBelow == 0) {
+    bool allText = true;
+    for (FieldKind k : firstKinds) allText = allText && k == FieldKind::Text;
+    return allText;
+  }
+  bool header = false;
+  for (size_t j = 0; j < firstKinds.size(); ++j) {
+    const bool textOverNumbers =
+        firstKinds[j] == FieldKind::Text && rest[j].texts == 0 && rest[j].numbers > 0;
+    if (textOverNumbers) header = true;
+  }
+  return header;
+}
+
+// Adds a first row that holds data (row 1) to the surveys of the rows below.
+void addFirstRow(const Record& first, std::vector<ColumnSurvey>& columns) {
+  for (size_t j = 0; j < first.fields.size(); ++j) {
+    ColumnSurvey single;
+    survey(single, first.fields[j], 1, first.line);
+    ColumnSurvey& c = columns[j];
+    c.numbers += single.numbers;
+    c.missing += single.missing;
+    if (single.decimalCommas > 0) {
+      c.firstCommaRow = 1;
+      c.firstCommaLine = single.firstCommaLine;
+      c.firstComma = single.firstComma;
+      ++c.decimalCommas;
+    }
+    if (single.texts > 0) {
+      c.firstTextRow = 1;
+      c.firstTextLine = single.firstTextLine;
+      c.firstText = single.firstText;
+      ++c.texts;
+    }
+  }
+}
+
 // First pass: the delimiter, the header, the field count and what each
 // column holds.
 Status surveyTable(const std::string& text, const std::string& name, Layout& layout) {
@@ -274,18 +331,7 @@ Status surveyTable(const std::string& text, const std::string& name, Layout& lay
     return Status::failure("Table file " + name + ": " + reader.error() + ".\n");
   if (!haveFirst) return Status::failure("Table file " + name + ": the file holds no rows.\n");
 
-  // The first row names the columns when it holds text where the rows below
-  // hold numbers (or, alone, when it holds nothing but text).
-  for (size_t j = 0; j < firstKinds.size(); ++j) {
-    const bool textOverNumbers =
-        firstKinds[j] == FieldKind::Text && rest[j].texts == 0 && rest[j].numbers > 0;
-    if (textOverNumbers) layout.header = true;
-  }
-  if (row == 0) {
-    bool allText = true;
-    for (FieldKind k : firstKinds) allText = allText && k == FieldKind::Text;
-    layout.header = allText;
-  }
+  layout.header = namesTheColumns(firstKinds, rest, row);
   layout.columns = rest;
   if (layout.header) {
     layout.headerFields = first.fields;
@@ -297,25 +343,7 @@ Status surveyTable(const std::string& text, const std::string& name, Layout& lay
     }
   } else {
     layout.dataRows = row + 1;
-    for (size_t j = 0; j < first.fields.size(); ++j) {
-      ColumnSurvey single;
-      survey(single, first.fields[j], 1, first.line);
-      ColumnSurvey& c = layout.columns[j];
-      c.numbers += single.numbers;
-      c.missing += single.missing;
-      if (single.decimalCommas > 0) {
-        c.firstCommaRow = 1;
-        c.firstCommaLine = single.firstCommaLine;
-        c.firstComma = single.firstComma;
-        ++c.decimalCommas;
-      }
-      if (single.texts > 0) {
-        c.firstTextRow = 1;
-        c.firstTextLine = single.firstTextLine;
-        c.firstText = single.firstText;
-        ++c.texts;
-      }
-    }
+    addFirstRow(first, layout.columns);
   }
   if (layout.dataRows == 0)
     return Status::failure("Table file " + name + ": the file holds a header but no rows.\n");
@@ -333,6 +361,15 @@ Status chooseColumns(const std::string& name, Layout& layout, TableColumns& colu
           "the decimal separator or replace the commas).\n",
           name.c_str(), c.firstCommaLine, c.firstCommaRow, columnLabel(layout, j).c_str(),
           quoteWord(c.firstComma.c_str(), c.firstComma.size()).c_str()));
+    }
+    if (c.texts == 0 && c.numbers == 0) {
+      // Nothing but empty fields (a delimiter at the end of every line): no
+      // coordinate, and nothing missing either.
+      layout.textColumns.push_back(static_cast<int>(j));
+      columns.warnings.push_back(
+          formatMessage("Table file %s: column %s holds no values; it is left aside.\n",
+                        name.c_str(), columnLabel(layout, j).c_str()));
+      continue;
     }
     if (c.texts == 0) {
       layout.coordinates.push_back(static_cast<int>(j));
@@ -470,6 +507,12 @@ Status readDelimitedTable(const std::string& path, MissingValues missing, DataTa
   const FilePointer file = openInputFile(path);
   if (!file) return Status::failure(formatMessage("File not found: %s.\n", path.c_str()));
   std::string text;
+  // A file's size, when it has one, saves growing the text piece by piece.
+  if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+    const long size = std::ftell(file.get());
+    if (size > 0 && size <= kMaxTextBytes) text.reserve(static_cast<size_t>(size));
+    std::rewind(file.get());
+  }
   long nulLine = 0;
   switch (readTextFile(file.get(), static_cast<size_t>(kMaxTextBytes), text, nulLine)) {
     case TextFileEnd::complete:

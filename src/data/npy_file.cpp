@@ -86,8 +86,9 @@ bool parseShape(const std::string& text, std::vector<int64_t>& shape) {
 }
 
 Status parseHeader(const std::string& bytes, const std::string& name, NpyHeader& header) {
-  if (bytes.size() < 10 || bytes.compare(0, 6, kMagic, 6) != 0)
+  if (bytes.size() < 6 || bytes.compare(0, 6, kMagic, 6) != 0)
     return fail(name, "not a .npy file (the magic string is missing)");
+  if (bytes.size() < 10) return fail(name, "the header is cut short");
   const unsigned major = static_cast<unsigned char>(bytes[6]);
   size_t length = 0;
   size_t start = 0;

@@ -34,17 +34,10 @@ std::string stopMessage(const WordStream& words, const char* kind, const char* n
   }
 }
 
-}  // namespace
-
-// The file streams through a bounded buffer, so only the table itself is
-// held in memory.
-Status DataTable::readTable(const std::string& path) {
-  WordStream words;
-  if (!words.open(path))
-    return Status::failure(formatMessage("File not found: %s.\n", path.c_str()));
-  const char* name = path.c_str();
-  const Status unreadable = Status::failure(formatMessage("File not found: %s.\n", name));
-
+// The header: the point count and the coordinate count, each an integer of 1
+// or more, whose product the table can hold and the file can provide.
+Status readTableHeader(WordStream& words, const char* name, const Status& unreadable, int& points,
+                       int& columns) {
   const char* word = nullptr;
   size_t length = 0;
   int counts[2] = {0, 0};
@@ -64,8 +57,8 @@ Status DataTable::readTable(const std::string& path) {
                         name, words.line, quoteWord(word, length).c_str()));
     }
   }
-  const int points = counts[0];
-  const int columns = counts[1];
+  points = counts[0];
+  columns = counts[1];
   if (points <= 0 || columns <= 0) {
     return Status::failure(formatMessage(
         "Table file %s: the header declares %i points of %i coordinates; both counts must be 1 or "
@@ -88,9 +81,16 @@ Status DataTable::readTable(const std::string& path) {
         "file can hold.\n",
         name, points, columns));
   }
+  return Status::success();
+}
 
-  DataTable loaded;
-  loaded.allocateRows(points, columns);
+// The numbers of the table's rows, point after point, each a finite float.
+Status readTableRows(WordStream& words, const char* name, const Status& unreadable,
+                     DataTable& loaded) {
+  const int points = loaded.pointCount;
+  const int columns = loaded.dimension;
+  const char* word = nullptr;
+  size_t length = 0;
   for (int i = 0; i < points; ++i) {
     float* x = loaded.row(i);
     for (int j = 0; j < columns; ++j) {
@@ -102,7 +102,7 @@ Status DataTable::readTable(const std::string& path) {
             "Table file %s: point %i, coordinate %i is missing (the file ends after %lld of %lld "
             "numbers).\n",
             name, i + 1, j + 1, static_cast<long long>(i) * columns + j,
-            static_cast<long long>(declared)));
+            static_cast<long long>(points) * columns));
       }
       if (!parseFloatFast(word, length, x[j])) {
         return Status::failure(formatMessage(
@@ -116,11 +116,44 @@ Status DataTable::readTable(const std::string& path) {
       }
     }
   }
+  return Status::success();
+}
+
+}  // namespace
+
+// The file streams through a bounded buffer, so only the table itself is
+// held in memory.
+Status DataTable::readTable(const std::string& path) {
+  WordStream words;
+  if (!words.open(path))
+    return Status::failure(formatMessage("File not found: %s.\n", path.c_str()));
+  const char* name = path.c_str();
+  const Status unreadable = Status::failure(formatMessage("File not found: %s.\n", name));
+  int points = 0;
+  int columns = 0;
+  const Status header = readTableHeader(words, name, unreadable, points, columns);
+  if (!header.ok()) return header;
+  DataTable loaded;
+  loaded.allocateRows(points, columns);
+  const Status read = readTableRows(words, name, unreadable, loaded);
+  if (!read.ok()) return read;
+  const char* word = nullptr;
+  size_t length = 0;
   if (words.next(word, length)) {
-    warn(
-        "Table file %s, line %i: more numbers follow the %i points of %i coordinates that the "
-        "header declares; they are not read.\n",
-        name, words.line, points, columns);
+    // Numbers beyond the declared points usually mean a wrong header; other
+    // text (a note at the end of the file) is only mentioned.
+    float value = 0.0f;
+    if (parseFloatFast(word, length, value)) {
+      warn(
+          "Table file %s, line %i: more numbers follow the %i points of %i coordinates that the "
+          "header declares; they are not read.\n",
+          name, words.line, points, columns);
+    } else {
+      warn(
+          "Table file %s, line %i: text (\"%s\") follows the %i points of %i coordinates that "
+          "the header declares; it is not read.\n",
+          name, words.line, quoteWord(word, length).c_str(), points, columns);
+    }
   }
   // The file's rows replace whatever the table held; attached statistics stay.
   rows = std::move(loaded.rows);

@@ -2,9 +2,7 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace manifit {
 
@@ -14,22 +12,7 @@ bool isBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
-
-bool readFileText(const std::string& path, std::string& text) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return false;
-  text.clear();
-  char buffer[65536];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) text.append(buffer, got);
-  // A folder opens on some systems but cannot be read.
-  return std::ferror(file.get()) == 0;
-}
 
 bool WordReader::next(size_t& start, size_t& length) {
   while (position < text.size() && isBlank(text[position])) {
@@ -50,10 +33,6 @@ bool parseFloatWord(const std::string& text, size_t start, size_t length, float&
   return end == begin + length;
 }
 
-bool parseIntWord(const std::string& text, size_t start, size_t length, int& value) {
-  return parseIntWord(text.c_str() + start, length, value);
-}
-
 bool parseIntWord(const char* begin, size_t length, int& value) {
   char* end = nullptr;
   errno = 0;
@@ -61,10 +40,6 @@ bool parseIntWord(const char* begin, size_t length, int& value) {
   if (end != begin + length || errno == ERANGE || read > INT_MAX || read < INT_MIN) return false;
   value = static_cast<int>(read);
   return true;
-}
-
-std::string quoteWord(const std::string& text, size_t start, size_t length) {
-  return quoteWord(text.c_str() + start, length);
 }
 
 std::string quoteWord(const char* word, size_t length) {

@@ -8,9 +8,6 @@
 
 namespace manifit {
 
-// Reads the whole file into text; false when the file cannot be opened or read.
-bool readFileText(const std::string& path, std::string& text);
-
 struct WordReader {
   const std::string& text;
   size_t position = 0;
@@ -28,15 +25,12 @@ struct WordReader {
 bool parseFloatWord(const std::string& text, size_t start, size_t length, float& value);
 
 // Converts a whole word like "%i": optional sign, then "0x" hexadecimal, a
-// leading "0" octal, decimal otherwise. False when it is not such a number in
-// full or lies outside the int range.
-bool parseIntWord(const std::string& text, size_t start, size_t length, int& value);
-
-// The same for a word that is followed in memory by a blank or a terminating zero.
+// leading "0" octal, decimal otherwise. The word must be followed in memory by
+// a blank or a terminating zero. False when it is not such a number in full or
+// lies outside the int range.
 bool parseIntWord(const char* word, size_t length, int& value);
 
 // The word as it can be quoted in a message (long words are shortened).
-std::string quoteWord(const std::string& text, size_t start, size_t length);
 std::string quoteWord(const char* word, size_t length);
 
 }  // namespace manifit

@@ -101,6 +101,95 @@ bool WordStream::next(const char*& word, size_t& length) {
   return true;
 }
 
+namespace {
+
+// A word read as [sign] digits [. digits] [e [sign] digits]: the value is
+// m 10^exponent. plain is false when the word has more than 19 significant
+// digits or an exponent without digits.
+struct DecimalWord {
+  bool negative = false;
+  uint64_t m = 0;
+  int exponent = 0;
+  bool anyDigit = false;
+  bool plain = true;
+  bool complete = false;  // the form took the whole word
+};
+
+// Adds the digits at s to m (leading zeros of m skipped, each counted in
+// significant), moving s past them; a fraction's digits also lower exponent.
+void scanDigits(const char*& s, const char* end, bool fraction, int& significant, DecimalWord& d) {
+  for (; s < end && isDigit(*s); ++s) {
+    d.anyDigit = true;
+    if (fraction) --d.exponent;
+    if (d.m == 0 && *s == '0') continue;
+    if (++significant > 19) d.plain = false;
+    d.m = d.m * 10 + static_cast<uint64_t>(*s - '0');
+  }
+}
+
+// The exponent part after 'e' or 'E', added to d.exponent.
+void scanExponent(const char*& s, const char* end, DecimalWord& d) {
+  bool negativeExponent = false;
+  if (s < end && (*s == '+' || *s == '-')) {
+    negativeExponent = *s == '-';
+    ++s;
+  }
+  int e = 0;
+  int digits = 0;
+  for (; s < end && isDigit(*s); ++s, ++digits) {
+    if (e < 100000) e = e * 10 + (*s - '0');
+  }
+  if (digits == 0) d.plain = false;
+  d.exponent += negativeExponent ? -e : e;
+}
+
+DecimalWord scanDecimal(const char* word, size_t length) {
+  DecimalWord d;
+  const char* s = word;
+  const char* end = word + length;
+  if (s < end && (*s == '+' || *s == '-')) {
+    d.negative = *s == '-';
+    ++s;
+  }
+  int significant = 0;
+  scanDigits(s, end, false, significant, d);
+  if (s < end && *s == '.') {
+    ++s;
+    scanDigits(s, end, true, significant, d);
+  }
+  if (d.anyDigit && s < end && (*s == 'e' || *s == 'E')) {
+    ++s;
+    scanExponent(s, end, d);
+  }
+  d.complete = s == end;
+  return d;
+}
+
+// The correctly rounded float of a plain decimal, when m 10^e computed in
+// double gives it (see parseFloatFast); false otherwise.
+bool exactFloat(const DecimalWord& d, float& value) {
+  static const double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (!d.plain || !d.anyDigit || !d.complete) return false;
+  if (d.m == 0) {
+    value = d.negative ? -0.0f : 0.0f;
+    return true;
+  }
+  if (d.m >= (uint64_t{1} << 53) || d.exponent < -22 || d.exponent > 22) return false;
+  const double x = d.exponent >= 0 ? static_cast<double>(d.m) * kPowers[d.exponent]
+                                   : static_cast<double>(d.m) / kPowers[-d.exponent];
+  uint64_t bits = 0;
+  std::memcpy(&bits, &x, sizeof bits);
+  const bool halfway = (bits & ((uint64_t{1} << 29) - 1)) == (uint64_t{1} << 28);
+  if (!(x >= FLT_MIN && x <= FLT_MAX) || halfway) return false;
+  const float f = static_cast<float>(x);
+  value = d.negative ? -f : f;
+  return true;
+}
+
+}  // namespace
+
 // A decimal [sign] digits [. digits] [e [sign] digits] with at most 19
 // significant digits is m 10^e exactly. When m < 2^53 and |e| <= 22, m and
 // 10^|e| are exact doubles, so m * 10^e (or m / 10^-e) is the correctly
@@ -109,69 +198,7 @@ bool WordStream::next(const char*& word, size_t& length) {
 // halfway point is a double, so none can lie strictly between the number and
 // d): that case, and every other form, goes to strtof.
 bool parseFloatFast(const char* word, size_t length, float& value) {
-  static const double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  const char* s = word;
-  const char* end = word + length;
-  bool negative = false;
-  if (s < end && (*s == '+' || *s == '-')) {
-    negative = *s == '-';
-    ++s;
-  }
-  uint64_t m = 0;
-  int significant = 0;
-  int exponent = 0;
-  bool anyDigit = false;
-  bool plain = true;
-  for (; s < end && isDigit(*s); ++s) {
-    anyDigit = true;
-    if (m == 0 && *s == '0') continue;
-    if (++significant > 19) plain = false;
-    m = m * 10 + static_cast<uint64_t>(*s - '0');
-  }
-  if (s < end && *s == '.') {
-    for (++s; s < end && isDigit(*s); ++s) {
-      anyDigit = true;
-      --exponent;
-      if (m == 0 && *s == '0') continue;
-      if (++significant > 19) plain = false;
-      m = m * 10 + static_cast<uint64_t>(*s - '0');
-    }
-  }
-  if (anyDigit && s < end && (*s == 'e' || *s == 'E')) {
-    ++s;
-    bool negativeExponent = false;
-    if (s < end && (*s == '+' || *s == '-')) {
-      negativeExponent = *s == '-';
-      ++s;
-    }
-    int e = 0;
-    int digits = 0;
-    for (; s < end && isDigit(*s); ++s, ++digits) {
-      if (e < 100000) e = e * 10 + (*s - '0');
-    }
-    if (digits == 0) plain = false;
-    exponent += negativeExponent ? -e : e;
-  }
-  if (plain && anyDigit && s == end) {
-    if (m == 0) {
-      value = negative ? -0.0f : 0.0f;
-      return true;
-    }
-    if (m < (uint64_t{1} << 53) && exponent >= -22 && exponent <= 22) {
-      const double d = exponent >= 0 ? static_cast<double>(m) * kPowers[exponent]
-                                     : static_cast<double>(m) / kPowers[-exponent];
-      uint64_t bits = 0;
-      std::memcpy(&bits, &d, sizeof bits);
-      const bool halfway = (bits & ((uint64_t{1} << 29) - 1)) == (uint64_t{1} << 28);
-      if (d >= FLT_MIN && d <= FLT_MAX && !halfway) {
-        const float f = static_cast<float>(d);
-        value = negative ? -f : f;
-        return true;
-      }
-    }
-  }
+  if (exactFloat(scanDecimal(word, length), value)) return true;
   char* stop = nullptr;
   value = std::strtof(word, &stop);
   return stop == word + length;

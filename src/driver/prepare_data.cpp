@@ -1,25 +1,21 @@
+// The command-line run's preparation, on the library: the table loaded,
+// normalized and written early (-normdat), the weights read, the library's
+// preparation, then the summary and the scores.
 #include "driver/prepare_data.h"
 
 #include <cstdio>
-#include <ctime>
 
 #include "common/output.h"
 #include "common/run_failure.h"
 #include "data/message.h"
 #include "data/table_input.h"
+#include "driver/library_call.h"
+#include "driver/library_convert.h"
+#include "driver/library_files.h"
 
 namespace manifit {
 
 namespace {
-
-// Splits the loaded table with p = percent / 100 and makes the kept part the
-// working table.
-void splitLoaded(PreparedData& prepared, int percent) {
-  const float p = static_cast<float>(percent / 100.0);
-  prepared.loaded.split(prepared.kept, prepared.drawn, p, &prepared.drawnFlags);
-  prepared.kept.statistics = &prepared.statistics;
-  prepared.working = &prepared.kept;
-}
 
 bool canOpen(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -28,94 +24,99 @@ bool canOpen(const std::string& path) {
   return true;
 }
 
-// The mean and deviation each column was normalized with.
-void keepNormalization(const Options& options, PreparedData& prepared) {
-  const size_t d = static_cast<size_t>(prepared.loaded.dimension);
-  prepared.normalizationMean.assign(d, 0.0);
-  prepared.normalizationDeviation.assign(d, 1.0);
-  if (options.norm != 1) return;
-  for (size_t j = 0; j < d; ++j) {
-    prepared.normalizationMean[j] = prepared.statistics.mean[j];
-    const double deviation = prepared.statistics.deviation[j];
-    if (deviation != 0.0) prepared.normalizationDeviation[j] = deviation;
+// One weight per point of the table, from the -w file (none when the file
+// holds none).
+Status readWeights(const std::string& path, Table& table) {
+  if (!canOpen(path)) {
+    warn("manifit: the weights file %s was not found; the run goes on without weights.\n",
+         path.c_str());
+  }
+  DataTable points;
+  points.pointCount = table.pointCount;
+  points.dimension = table.dimension;
+  const Status read =
+      allocating("the weights of " + path, [&] { return readAnyWeights(path, points); });
+  if (read.ok() && points.weighted) table.weights = std::move(points.weights);
+  return read;
+}
+
+PrepareOptions prepareOptions(const Options& options) {
+  PrepareOptions p;
+  if (options.testPercent >= 0) p.testFraction = options.testPercent / 100.0;
+  if (options.takePercent >= 0) p.discardFraction = options.takePercent / 100.0;
+  p.threads = options.threads;
+  p.progress = printEvent;
+  p.tableName = *options.data;
+  if (options.weights) p.weightsName = *options.weights;
+  return p;
+}
+
+// The summary ("temp") and the scores (-pcdat); a file that cannot be
+// written is reported and remembered, and the run goes on.
+void writeComponentFiles(const Options& options, const PreparedTable& described,
+                         PreparedData& prepared) {
+  Failure written = writeSummaryFile(described.components, "temp", &prepared.outputs);
+  if (written.failed()) {
+    print("%s", written.message.c_str());
+    prepared.outputFailed = true;
+    prepared.unwritten.push_back("temp (summary)");
+  }
+  if (!options.pcdat) return;
+  written = writeScoresOf(prepared, *options.pcdat, &prepared.outputs);
+  if (written.failed()) {
+    print("%s", written.message.c_str());
+    prepared.outputFailed = true;
+    prepared.unwritten.push_back(*options.pcdat + " (-pcdat)");
   }
 }
 
 }  // namespace
 
+bool printEvent(const Event& event) {
+  if (event.kind == Event::Kind::Message) {
+    print("%s", event.text.c_str());
+    flushOutput();
+  } else if (event.kind == Event::Kind::Warning) {
+    warn("%s", event.text.c_str());
+  }
+  return true;
+}
+
 Status prepareData(const Options& options, PreparedData& prepared) {
   const MissingValues missing =
       options.missing == "drop" ? MissingValues::Drop : MissingValues::Refuse;
-  const Status loaded = allocating("the table of " + *options.data, [&] {
-    return readAnyTable(*options.data, missing, prepared.loaded, prepared.columns);
+  DataTable loaded;
+  const Status read = allocating("the table of " + *options.data, [&] {
+    return readAnyTable(*options.data, missing, loaded, prepared.columns);
   });
-  if (!loaded.ok()) return loaded;
+  if (!read.ok()) return read;
+  Table table = tableOf(std::move(loaded));
 
   // The weights are not read yet, so these statistics are unweighted.
-  prepared.statistics.computeStatistics(prepared.loaded);
-  prepared.loaded.statistics = &prepared.statistics;
-  keepNormalization(options, prepared);
-  if (options.norm == 1) prepared.loaded.normalize();
-
-  if (options.normdat && !prepared.loaded.writeTable(*options.normdat, &prepared.outputs)) {
-    return Status::failure(
-        formatMessage("Can not open file %s for writing. \n", options.normdat->c_str()));
+  Normalization normalization = computeNormalization(table.view());
+  if (options.norm == 1) {
+    applyNormalization(table, normalization);
+  } else {
+    normalization = withoutNormalization(normalization);
+  }
+  if (options.normdat) {
+    const Failure written = writeTableFile(table.view(), *options.normdat, &prepared.outputs);
+    if (written.failed()) return statusOf(written);
   }
   if (options.weights) {
-    if (!canOpen(*options.weights)) {
-      warn("manifit: the weights file %s was not found; the run goes on without weights.\n",
-           options.weights->c_str());
-    }
-    const Status weighted = allocating("the weights of " + *options.weights, [&] {
-      return readAnyWeights(*options.weights, prepared.loaded);
-    });
+    const Status weighted = readWeights(*options.weights, table);
     if (!weighted.ok()) return weighted;
   }
 
-  prepared.working = &prepared.loaded;
-  if (options.testPercent >= 0) splitLoaded(prepared, options.testPercent);
-  if (options.takePercent >= 0) splitLoaded(prepared, options.takePercent);
-  if (prepared.working->pointCount == 0) {
-    return Status::failure(formatMessage(
-        "Table file %s: the random split drew all %i points, so none are left to fit.\n",
-        options.data->c_str(), prepared.loaded.pointCount));
+  const PreparedTable described =
+      prepareTables(std::move(table), normalization, prepareOptions(options), prepared);
+  if (!described.ok()) return statusOf(described.failure);
+  // Nothing that is not a finite number is written: a score too large for
+  // single precision stops the run before any file.
+  if (options.pcdat && prepared.components->firstNonFiniteScore() >= 0) {
+    return statusOf(writeScoresOf(prepared, *options.pcdat, nullptr));
   }
-  if (prepared.working->weighted && prepared.working->totalWeight == 0.0f) {
-    return Status::failure(
-        formatMessage("Weights file %s: the random split kept only points of weight 0, so there is "
-                      "nothing to fit.\n",
-                      options.weights->c_str()));
-  }
-
-  prepared.components = std::make_unique<PrincipalComponents>(*prepared.working);
-  const std::clock_t start = std::clock();
-  allocating("the principal components of " + *options.data,
-             [&] { prepared.components->computeComponents(3); });
-  print("Time spent for calc PC: %i\n", static_cast<int>(std::clock() - start));
-  prepared.components->toVarianceFractions();
-  // Nothing that is not a finite number is written: numbers too large for
-  // the single-precision residuals and scores stop the run here.
-  if (!prepared.components->resultsFinite()) {
-    return Status::failure(formatMessage(
-        "Table file %s: the principal components are not finite numbers (the coordinates are too "
-        "large for single-precision arithmetic; normalize the table or scale it down).\n",
-        options.data->c_str()));
-  }
-  const int badScore = options.pcdat ? prepared.components->firstNonFiniteScore() : -1;
-  if (badScore >= 0) {
-    return Status::failure(formatMessage(
-        "Table file %s: the component score of point %i is not a finite number (the coordinates "
-        "are too large for single-precision arithmetic; normalize the table or scale it down).\n",
-        options.data->c_str(), badScore + 1));
-  }
-  if (!prepared.components->writeSummary("temp", &prepared.outputs)) {
-    prepared.outputFailed = true;
-    prepared.unwritten.push_back("temp (summary)");
-  }
-  if (options.pcdat && !prepared.components->writeScores(*options.pcdat, &prepared.outputs)) {
-    prepared.outputFailed = true;
-    prepared.unwritten.push_back(*options.pcdat + " (-pcdat)");
-  }
+  writeComponentFiles(options, described, prepared);
   return Status::success();
 }
 

@@ -9,9 +9,10 @@
 #include "common/suggest.h"
 #include "common/version.h"
 #include "data/table_input.h"
-#include "driver/model_build.h"
-#include "driver/model_file.h"
+#include "driver/library_call.h"
+#include "driver/library_convert.h"
 #include "driver/point_results.h"
+#include "manifit/files.h"
 
 namespace manifit {
 
@@ -66,39 +67,40 @@ Status scanProjectOptions(int argc, const char* const* argv, ProjectOptions& opt
 }
 
 // x = (x - mean) / deviation per column, as the fitting run normalized.
-void normalizeWith(const Model& model, DataTable& table) {
+void normalizeWith(const Normalization& normalization, DataTable& table) {
   for (int i = 0; i < table.pointCount; ++i) {
     float* x = table.row(i);
     for (int j = 0; j < table.dimension; ++j) {
       const size_t c = static_cast<size_t>(j);
-      x[j] = static_cast<float>((x[j] - model.mean[c]) / model.deviation[c]);
+      x[j] = static_cast<float>((x[j] - normalization.mean[c]) / normalization.deviation[c]);
     }
   }
 }
 
-Status project(const ProjectOptions& options) {
-  Model model;
-  Status status = readModelFile(*options.model, model);
-  if (!status.ok()) return status;
+Status projectPoints(const ProjectOptions& options) {
+  const ModelFile model = readModelFile(*options.model);
+  if (!model.ok()) return statusOf(model.failure);
+  const Map& map = model.fit.map;
   DataTable table;
   TableColumns columns;
   const MissingValues missing =
       options.missing == "drop" ? MissingValues::Drop : MissingValues::Refuse;
-  status = readAnyTable(*options.data, missing, table, columns);
+  Status status = readAnyTable(*options.data, missing, table, columns);
   if (!status.ok()) return status;
-  if (table.dimension != model.dimension) {
+  if (table.dimension != map.dimension) {
     return Status::failure("Table file " + *options.data + ": " + std::to_string(table.dimension) +
                            " coordinates, but the map of " + *options.model + " was fitted to " +
-                           std::to_string(model.dimension) + "\n");
+                           std::to_string(map.dimension) + "\n");
   }
-  if (!columns.names.empty() && columns.names != model.columns) {
+  const std::vector<std::string>& names = model.info.columns;
+  if (!columns.names.empty() && columns.names != names) {
     warn(
         "manifit-project: the columns of %s are not named as those of the map (%s...); they are "
         "taken in order.\n",
-        options.data->c_str(), model.columns.empty() ? "" : model.columns[0].c_str());
+        options.data->c_str(), names.empty() ? "" : names[0].c_str());
   }
-  if (model.normalized) normalizeWith(model, table);
-  const std::unique_ptr<Grid> grid = gridFromModel(model);
+  if (model.fit.normalization.applied) normalizeWith(model.fit.normalization, table);
+  const std::unique_ptr<Grid> grid = gridOf(map);
   const std::vector<PointResult> results = projectTable(*grid, table);
   const std::vector<std::string> parts(results.size(), "new");
   status = writePointsFile(*options.points, columns, parts, results);
@@ -141,7 +143,7 @@ int runProject(int argc, const char* const* argv) {
     flushOutput();
     return 0;
   }
-  const Status done = guardRun([&options] { return project(options); });
+  const Status done = guardRun([&options] { return projectPoints(options); });
   flushOutput();
   if (!done.ok()) {
     warn("%s", done.message.c_str());

@@ -1,87 +1,31 @@
+// The command-line run's training, on the library: the configuration
+// section, the generating manifold, the training and the output files.
 #include "driver/training_run.h"
 
-#include <cmath>
-#include <cstdio>
-#include <ctime>
-#include <memory>
+#include <string>
+#include <vector>
 
-#include "common/atomic_output_file.h"
 #include "common/output.h"
-#include "common/run_failure.h"
-#include "config/configuration.h"
-#include "config/section_check.h"
 #include "data/column_statistics.h"
 #include "data/message.h"
-#include "driver/model_build.h"
-#include "driver/model_file.h"
+#include "driver/library_call.h"
+#include "driver/library_convert.h"
+#include "driver/library_files.h"
+#include "driver/library_train.h"
+#include "driver/output_set.h"
 #include "driver/point_results.h"
-#include "grid/grid.h"
-#include "grid/grid_types.h"
-#include "training/elastic_map.h"
-#include "training/sparse_system.h"
+#include "manifit/files.h"
+#include "manifit/schedule.h"
 
 namespace manifit {
 
 namespace {
 
-bool allNodesFinite(const Grid& grid) {
-  for (const std::vector<float>& node : grid.nodes) {
-    for (float x : node) {
-      if (!std::isfinite(x)) return false;
-    }
-  }
-  return true;
-}
-
-// The normalized table, "%10.10f\t" per value and a line end per point.
-Status writeNormalizedTable(const std::string& path, const DataTable& table,
-                            StagedOutputs& outputs) {
-  AtomicOutputFile file(path, &outputs);
-  if (!file.isOpen()) {
-    return Status::failure("Can not open file " + path + " for writing. \n");
-  }
-  for (int p = 0; p < table.pointCount; ++p) {
-    const float* row = table.row(p);
-    for (int k = 0; k < table.dimension; ++k) std::fprintf(file.get(), "%10.10f\t", row[k]);
-    std::fprintf(file.get(), "\n");
-  }
-  if (!file.commit()) return Status::failure("Can not write file " + path + "\n");
-  return Status::success();
-}
-
-// The configured sizes of a grid, before any adaptation changed them.
-void configuredSizes(const Grid& grid, int& size1, int& size2) {
-  size1 = 0;
-  size2 = 0;
-  if (const auto* r = dynamic_cast<const RectangularGrid*>(&grid)) {
-    size1 = r->size1;
-    size2 = r->size2;
-  } else if (const auto* s = dynamic_cast<const SphereGrid*>(&grid)) {
-    size1 = s->size1;
-    size2 = s->size2;
-  } else if (const auto* l = dynamic_cast<const LinearGrid*>(&grid)) {
-    size1 = l->size1;
-  } else if (const auto* c = dynamic_cast<const CircleGrid*>(&grid)) {
-    size1 = c->size1;
-  } else if (const auto* g = dynamic_cast<const GraphGrid*>(&grid)) {
-    size1 = g->size1;
-  }
-}
-
-// What a run knows besides its grid: the model file's other parts.
-struct RunRecord {
-  int size1 = 0;
-  int size2 = 0;
-  std::string section;
-  double finalError = 0.0;
-};
-
-// The part of every loaded point: fit, or the drawn part of the last split.
-std::vector<std::string> pointParts(const Options& options, const PreparedData& prepared) {
-  const std::string drawnPart = options.testPercent >= 0 ? "test" : "discarded";
-  std::vector<std::string> parts(static_cast<size_t>(prepared.loaded.pointCount), "fit");
-  for (size_t p = 0; p < prepared.drawnFlags.size() && p < parts.size(); ++p) {
-    if (prepared.drawnFlags[p]) parts[p] = drawnPart;
+// The part of every loaded point: fit, test or discarded.
+std::vector<std::string> pointParts(const FitResult& fit) {
+  std::vector<std::string> parts;
+  for (RowPart part : fit.rowParts) {
+    parts.push_back(part == RowPart::Fit ? "fit" : part == RowPart::Test ? "test" : "discarded");
   }
   return parts;
 }
@@ -106,147 +50,88 @@ double unexplainedFraction(const DataTable& working, const std::vector<std::stri
   return sum / total / statistics.totalVariance;
 }
 
-Model runModel(const Options& options, const PreparedData& prepared, const Grid& grid,
-               const ElasticMap& map, const RunRecord& record, double fvu) {
-  Model m;
-  m.gridType = gridTypeName(grid.type);
-  m.size1 = record.size1;
-  m.size2 = record.size2;
-  m.columns = prepared.columns.coordinateNames(prepared.loaded.dimension);
-  m.normalized = options.norm == 1;
-  m.mean = prepared.normalizationMean;
-  m.deviation = prepared.normalizationDeviation;
-  describeGrid(grid, m);
-  const PrincipalComponents& pc = *prepared.components;
-  m.componentMean = pc.mean;
-  m.componentVectors = pc.components;
-  m.varianceFractions = pc.variances;
-  m.configurationFile = *options.ini;
-  m.algorithm = options.algorithm;
-  m.section = record.section;
-  m.history = map.progress;
-  m.finalError = record.finalError;
-  m.fvu = fvu;
-  m.fitPoints = prepared.working->pointCount;
-  const bool split = !prepared.drawnFlags.empty();
-  if (split && options.testPercent >= 0) m.testPoints = prepared.drawn.pointCount;
-  if (split && options.testPercent < 0) m.discardedPoints = prepared.drawn.pointCount;
-  return m;
-}
-
 // The per-point file and the model file, when asked for; a file that could
 // not be written is added to unwritten.
-void writeResultFiles(const Options& options, PreparedData& prepared, Grid& grid,
-                      const ElasticMap& map, const RunRecord& record) {
+void writeResultFiles(const Options& options, PreparedData& prepared, const FitResult& fit,
+                      const std::string& section) {
   if (!options.points && !options.model) return;
-  const std::vector<std::string> parts = pointParts(options, prepared);
-  const std::vector<PointResult> results = projectTable(grid, prepared.loaded);
+  const std::vector<std::string> parts = pointParts(fit);
+  const std::vector<PointResult> results = projectTable(*gridOf(fit.map), prepared.loaded);
   if (options.points) {
-    const Status written =
-        writePointsFile(*options.points, prepared.columns, parts, results, &prepared.outputs);
+    const Status written = writePointsFile(*options.points, prepared.columns, parts, results,
+                                           stagedFiles(&prepared.outputs));
     if (!written.ok()) {
       warn("manifit: %s", written.message.c_str());
       prepared.unwritten.push_back(*options.points + " (-points)");
     }
   }
   if (options.model) {
-    const double fvu = unexplainedFraction(*prepared.working, parts, results);
-    const Status written = writeModelFile(
-        *options.model, runModel(options, prepared, grid, map, record, fvu), &prepared.outputs);
-    if (!written.ok()) {
+    ModelInfo info;
+    info.columns = prepared.columns.coordinateNames(prepared.loaded.dimension);
+    info.configurationFile = *options.ini;
+    info.algorithm = options.algorithm;
+    info.section = section;
+    info.fvu = unexplainedFraction(*prepared.working, parts, results);
+    const Failure written = writeModelFile(fit, info, *options.model, &prepared.outputs);
+    if (written.failed()) {
       warn("manifit: %s", written.message.c_str());
       prepared.unwritten.push_back(*options.model + " (-model)");
     }
   }
 }
 
+TrainOptions trainOptions(const Options& options, PreparedData& prepared) {
+  TrainOptions train;
+  train.threads = options.threads;
+  train.fullSearch = options.fullSearch;
+  train.projectFittedPoints = options.projections.has_value();
+  train.progress = printEvent;
+  train.graphDiagnosticsFile = "mas";
+  train.outputs = &prepared.outputs;
+  train.sectionName = formatMessage("Configuration file %s, section #ALG%i", options.ini->c_str(),
+                                    options.algorithm);
+  return train;
+}
+
+// A written file that failed: its message printed, its name remembered.
+void reportUnwritten(const Failure& written, const std::string& name, PreparedData& prepared) {
+  if (!written.failed()) return;
+  print("%s", written.message.c_str());
+  prepared.unwritten.push_back(name);
+}
+
 }  // namespace
 
 Status runTraining(const Options& options, PreparedData& prepared) {
-  DataTable& working = *prepared.working;
-  if (working.pointCount <= 0) {
-    return Status::failure("No points to train on: the working table is empty\n");
-  }
-
-  ElasticMap map;
-  map.setData(working);
-  map.fullSearch = options.fullSearch;
-  if (options.testPercent >= 0 && prepared.drawn.pointCount > 0) map.setTestData(prepared.drawn);
-
-  RunRecord record;
-  const SectionReport section = examineSection(*options.ini, options.algorithm);
+  const int dimension = prepared.loaded.dimension;
+  const Section section = readSection(*options.ini, options.algorithm, dimension);
   for (const std::string& warning : section.warnings) warn("%s", warning.c_str());
-  record.section = section.text;
+  if (!section.ok()) return statusOf(section.failure);
 
-  std::unique_ptr<Grid> grid;
-  const Status configured = allocating(
-      "the grid of section #ALG" + std::to_string(options.algorithm) + " of " + *options.ini,
-      [&] { return readConfiguration(map, *options.ini, options.algorithm, grid); });
-  if (!configured.ok()) return configured;
-  configuredSizes(*grid, record.size1, record.size2);
-
-  if (grid->type == kGraph) static_cast<GraphGrid&>(*grid).outputs = &prepared.outputs;
-
-  std::unique_ptr<Grid> reference;
+  TrainOptions train = trainOptions(options, prepared);
   if (options.gen) {
-    reference = std::make_unique<Grid>();
-    reference->dimension = grid->dimension;
-    const Status read = reference->readNodes(*options.gen);
-    if (!read.ok()) return read;
-    map.setReferenceGrid(*reference);
+    NodeFile generating = readNodeFile(*options.gen, dimension);
+    if (!generating.ok()) return statusOf(generating.failure);
+    train.generatingNodes = std::move(generating.nodes);
   }
-
-  SparseSystem system;
-  map.setSystem(system);
-  const PrincipalComponents& components = *prepared.components;
-  map.placeGrid(components.mean, components.components, components.variances, 3);
-  if (!map.placedWithinReach(components.mean)) {
-    return Status::failure(formatMessage(
-        "Configuration file %s, section #ALG%i: init.stretch1 %g, init.stretch2 %g and "
-        "init.stretch3 %g place the grid so far out that its distances overflow; use "
-        "smaller stretches.\n",
-        options.ini->c_str(), options.algorithm, static_cast<double>(map.initStretch[0]),
-        static_cast<double>(map.initStretch[1]), static_cast<double>(map.initStretch[2])));
-  }
-
-  print("Proceeding with %d points\n", working.pointCount);
-  flushOutput();
-  const clock_t start = clock();
-  const Status trained =
-      allocating("the training of a grid of " + std::to_string(grid->nodeCount) + " nodes",
-                 [&] { return grid->type == kGraph ? map.runGraphSchedule() : map.runStrategy(); });
-  if (!trained.ok()) return trained;
-  print("Time spent: %ld\n", static_cast<long>(clock() - start));
-  flushOutput();
-
-  map.assignPoints();
-  const double finalError = map.mse();
-  if (!std::isfinite(finalError) || !allNodesFinite(*grid)) {
-    return Status::failure(
-        "Training stopped: the fitted grid has no finite node positions or error; no result "
-        "written\n");
-  }
-  print("Final MSE: %s\n", streamDouble(finalError).c_str());
-  flushOutput();
-
-  record.finalError = finalError;
+  const FitResult fit = trainPrepared(prepared, section.grid, section.schedule, train);
+  if (!fit.ok()) return statusOf(fit.failure);
 
   // Each output is tried, whatever became of the one before; then every
   // output written is put in place together, and any failure ends the run
   // with status 1, naming what is missing.
-  StagedOutputs& outputs = prepared.outputs;
+  OutputSet& outputs = prepared.outputs;
   std::vector<std::string>& unwritten = prepared.unwritten;
-  if (!grid->writeManifold(*options.output, options.dataName, &outputs))
-    unwritten.push_back(*options.output + " (-o)");
-  // The final assignment above holds every point's nearest node of the
-  // fitted grid: the projections need no search of their own.
-  if (options.projections &&
-      !grid->writeProjections(*options.projections, working, &outputs, &map.assignment))
-    unwritten.push_back(*options.projections + " (-p)");
-  writeResultFiles(options, prepared, *grid, map, record);
+  reportUnwritten(writeManifoldFile(fit.map, *options.output, options.dataName, &outputs),
+                  *options.output + " (-o)", prepared);
+  if (options.projections) {
+    reportUnwritten(writeProjectionsFile(fit.projection, *options.projections, &outputs),
+                    *options.projections + " (-p)", prepared);
+  }
+  writeResultFiles(options, prepared, fit, section.text);
   Status status = Status::success();
   if (options.normdat) {
-    status = writeNormalizedTable(*options.normdat, working, outputs);
+    status = statusOf(writeNormalizedOf(prepared, *options.normdat, &outputs));
     if (!status.ok()) unwritten.push_back(*options.normdat + " (-normdat)");
   }
   const std::vector<std::string> unplaced = outputs.placeAll();

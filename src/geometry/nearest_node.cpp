@@ -1,5 +1,6 @@
 #include "geometry/nearest_node.h"
 
+#include <cstdlib>
 #include <limits>
 
 #include "common/parallel.h"
@@ -39,11 +40,61 @@ bool kernelSupported(SearchKernel kernel) {
   return false;
 }
 
+SearchKernel fastestKernel() {
+  if (kernelSupported(SearchKernel::kAvx512)) return SearchKernel::kAvx512;
+  if (kernelSupported(SearchKernel::kAvx2)) return SearchKernel::kAvx2;
+  return SearchKernel::kPlain;
+}
+
+namespace {
+
+const char* kernelName(SearchKernel kernel) {
+  switch (kernel) {
+    case SearchKernel::kPlain:
+      return "plain";
+    case SearchKernel::kAvx2:
+      return "avx2";
+    case SearchKernel::kAvx512:
+      return "avx512";
+  }
+  return "plain";
+}
+
+const KernelRequest& environmentRequest() {
+  static const KernelRequest request = readKernelRequest(std::getenv("MANIFIT_KERNEL"));
+  return request;
+}
+
+}  // namespace
+
+KernelRequest readKernelRequest(const char* value) {
+  KernelRequest request;
+  request.kernel = fastestKernel();
+  if (value == nullptr || *value == '\0') return request;
+  const std::string asked = value;
+  const std::string fallback =
+      std::string("; using the ") + kernelName(request.kernel) + " kernel\n";
+  for (SearchKernel kernel : {SearchKernel::kPlain, SearchKernel::kAvx2, SearchKernel::kAvx512}) {
+    if (asked != kernelName(kernel)) continue;
+    if (kernelSupported(kernel)) {
+      request.kernel = kernel;
+    } else {
+      request.problem = "manifit: MANIFIT_KERNEL=" + asked +
+                        ": this processor or this build has no " + asked + " kernel" + fallback;
+    }
+    return request;
+  }
+  request.problem =
+      "manifit: MANIFIT_KERNEL=" + asked + " is not a kernel (plain, avx2 or avx512)" + fallback;
+  return request;
+}
+
 SearchKernel bestKernel() {
-  static const SearchKernel best = kernelSupported(SearchKernel::kAvx512) ? SearchKernel::kAvx512
-                                   : kernelSupported(SearchKernel::kAvx2) ? SearchKernel::kAvx2
-                                                                          : SearchKernel::kPlain;
-  return best;
+  return environmentRequest().kernel;
+}
+
+std::string kernelRequestWarning() {
+  return environmentRequest().problem;
 }
 
 NodeSearch makeNodeSearch(const float* cache, int cacheStride, const NodeBlocks& blocks,

@@ -5,6 +5,8 @@
 // how many distances they form at once; the plain one is the reference.
 #pragma once
 
+#include <string>
+
 #include "geometry/node_blocks.h"
 
 namespace manifit {
@@ -14,8 +16,26 @@ enum class SearchKernel { kPlain, kAvx2, kAvx512 };
 // True when this build and this processor can run the kernel.
 bool kernelSupported(SearchKernel kernel);
 
-// The fastest supported kernel, chosen once.
+// The fastest supported kernel.
+SearchKernel fastestKernel();
+
+// The kernel an environment value asks for: "plain", "avx2" or "avx512";
+// unset or empty asks for none. problem says why the request cannot be met
+// ("" when it can, or when nothing was asked); kernel is then the fastest
+// supported one.
+struct KernelRequest {
+  SearchKernel kernel = SearchKernel::kPlain;
+  std::string problem;
+};
+KernelRequest readKernelRequest(const char* value);
+
+// The kernel of every search, chosen once: the one MANIFIT_KERNEL names when
+// it is supported, otherwise the fastest supported one.
 SearchKernel bestKernel();
+
+// A line for standard error when MANIFIT_KERNEL names a kernel that cannot be
+// used, "" otherwise. The library never prints it; the programs do.
+std::string kernelRequestWarning();
 
 // The part of a search: nodes [0, nodeLimit) of the layout, the first
 // `coordinates` coordinates of each node and of each point.

@@ -5,9 +5,9 @@
 
 namespace manifit {
 
-CircleGrid::CircleGrid(int size1, int dimension) {
-  this->size1 = size1;
-  this->dimension = dimension;
+CircleGrid::CircleGrid(int firstSize, int coordinates) {
+  size1 = firstSize;
+  dimension = coordinates;
   type = kCircle;
   build();
 }

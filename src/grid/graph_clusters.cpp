@@ -47,6 +47,52 @@ std::vector<float> listCentroid(const DataTable& table, const std::vector<int>& 
   return centroid;
 }
 
+// The segment of one cluster of two points or more: two nodes at mean +- h v
+// along the cluster's first principal direction v, joined by one edge, with
+// h = 1.5 sqrt(lambda1 / T) (T the table's total variance).
+void clusterSegment(const DataTable& table, const std::vector<int>& list, double totalVariance,
+                    Grid& segment) {
+  // A view on the cluster's rows.
+  DataTable view;
+  view.pointCount = static_cast<int>(list.size());
+  view.dimension = segment.dimension;
+  for (int p : list) view.rows.push_back(table.row(p));
+
+  PrincipalComponents components(view);
+  components.quiet = true;
+  components.computeComponents(1);
+  const std::vector<double>& mean = components.mean;
+  std::vector<double> direction = components.components[0];
+  double variance = components.variances[0];
+
+  // h = 1.5 sqrt(lambda1 / T). A cluster without spread (or a table
+  // without variance) gets a segment of length 0 at its mean.
+  bool finite = std::isfinite(variance);
+  for (double v : direction) finite = finite && std::isfinite(v);
+  if (!finite || variance < 0.0 || !(totalVariance > 0.0)) {
+    variance = 0.0;
+    direction.assign(direction.size(), 0.0);
+  }
+  const double h = totalVariance > 0.0 ? 1.5 * std::sqrt(variance / totalVariance) : 0.0;
+
+  for (double sign : {1.0, -1.0}) {
+    std::vector<float> node(static_cast<size_t>(segment.dimension));
+    for (int i = 0; i < segment.dimension; i++) {
+      node[static_cast<size_t>(i)] = static_cast<float>(mean[i] + sign * h * direction[i]);
+    }
+    std::vector<float> coords = node;
+    if (coords.size() < 3) coords.resize(3, 0.0f);
+    segment.nodes.push_back(node);
+    segment.gridCoords.push_back(coords);
+  }
+  segment.edges.push_back({0, 1});
+  segment.edgeCoefs.push_back(1.0f);
+  segment.nodeCount = 2;
+  segment.edgeCount = 1;
+  segment.ribCount = 0;
+  segment.triangleCount = 0;
+}
+
 }  // namespace
 
 Status GraphGrid::scatterAndCluster(const DataTable& table, int rounds, double /*unused*/) {
@@ -131,47 +177,7 @@ void GraphGrid::buildClusterSegments(const DataTable& table) {
   for (size_t k = 0; k < lists.lists.size(); k++) {
     const std::vector<int>& list = lists.lists[k];
     if (list.size() < 2) continue;
-
-    // A view on the cluster's rows.
-    DataTable view;
-    view.pointCount = static_cast<int>(list.size());
-    view.dimension = dimension;
-    for (int p : list) view.rows.push_back(table.row(p));
-
-    PrincipalComponents components(view);
-    components.quiet = true;
-    components.computeComponents(1);
-    const std::vector<double>& mean = components.mean;
-    std::vector<double> direction = components.components[0];
-    double variance = components.variances[0];
-
-    // h = 1.5 sqrt(lambda1 / T). A cluster without spread (or a table
-    // without variance) gets a segment of length 0 at its mean.
-    bool finite = std::isfinite(variance);
-    for (double v : direction) finite = finite && std::isfinite(v);
-    if (!finite || variance < 0.0 || !(totalVariance > 0.0)) {
-      variance = 0.0;
-      direction.assign(direction.size(), 0.0);
-    }
-    const double h = totalVariance > 0.0 ? 1.5 * std::sqrt(variance / totalVariance) : 0.0;
-
-    Grid& segment = subgrids[k];
-    for (double sign : {1.0, -1.0}) {
-      std::vector<float> node(static_cast<size_t>(dimension));
-      for (int i = 0; i < dimension; i++) {
-        node[static_cast<size_t>(i)] = static_cast<float>(mean[i] + sign * h * direction[i]);
-      }
-      std::vector<float> coords = node;
-      if (coords.size() < 3) coords.resize(3, 0.0f);
-      segment.nodes.push_back(node);
-      segment.gridCoords.push_back(coords);
-    }
-    segment.edges.push_back({0, 1});
-    segment.edgeCoefs.push_back(1.0f);
-    segment.nodeCount = 2;
-    segment.edgeCount = 1;
-    segment.ribCount = 0;
-    segment.triangleCount = 0;
+    clusterSegment(table, list, totalVariance, subgrids[k]);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -31,6 +32,72 @@ bool edgesJoin(const Grid& grid, const std::vector<int>& incident, int j) {
     if (grid.edges[e][0] == j || grid.edges[e][1] == j) return true;
   }
   return false;
+}
+
+// Each node's nearest node that no edge joins to it yet: the candidate joins
+// (node, nearest), and distances[i] = the distance of node i's candidate (0
+// without one).
+std::vector<std::pair<int, int>> nearestCandidates(const Grid& grid,
+                                                   std::vector<double>& distances) {
+  std::vector<std::pair<int, int>> candidates;
+  distances.assign(static_cast<size_t>(grid.nodeCount), 0.0);
+  for (int i = 0; i < grid.nodeCount; i++) {
+    double best = std::numeric_limits<double>::infinity();
+    int nearest = -1;
+    for (int j = 0; j < grid.nodeCount; j++) {
+      if (j == i) continue;
+      const float d = squaredNodeDistance(grid.nodes[i], grid.nodes[j], grid.dimension);
+      if (d < best && !edgesJoin(grid, grid.nodeEdges[i], j)) {
+        best = d;
+        nearest = j;
+      }
+    }
+    if (nearest != -1) {
+      candidates.emplace_back(i, nearest);
+      distances[i] = std::sqrt(best);
+    }
+  }
+  return candidates;
+}
+
+// The candidates no longer than 4 deviations above the mean; each outlier is
+// noted in the diagnostics when they are written.
+std::vector<std::pair<int, int>> keptJoins(const Grid& grid,
+                                           const std::vector<std::pair<int, int>>& candidates,
+                                           double mean, double deviation, std::FILE* diagnostics) {
+  std::vector<std::pair<int, int>> kept;
+  for (const std::pair<int, int>& candidate : candidates) {
+    const double squared = squaredNodeDistance(grid.nodes[candidate.first],
+                                               grid.nodes[candidate.second], grid.dimension);
+    const double r = std::sqrt(squared);
+    if (r <= 4.0 * deviation + mean) {
+      kept.push_back(candidate);
+    } else if (diagnostics != nullptr) {
+      std::fprintf(diagnostics, "Excluded (r=%f) ", r);
+    }
+  }
+  return kept;
+}
+
+// Ribs through both ends of every join, along the edges that existed before
+// the joins, then the join itself.
+void addJoins(Grid& grid, const std::vector<std::pair<int, int>>& kept) {
+  for (const std::pair<int, int>& join : kept) {
+    for (const std::pair<int, int>& ends : {join, std::make_pair(join.second, join.first)}) {
+      const int p = ends.first;
+      for (int e : grid.nodeEdges[p]) {
+        for (int y : grid.edges[e]) {
+          if (y == p) continue;
+          grid.ribs.push_back({p, y, ends.second});
+          grid.ribCoefs.push_back(1.0f);
+        }
+      }
+    }
+    grid.edges.push_back({join.first, join.second});
+    grid.edgeCoefs.push_back(1.0f);
+  }
+  grid.edgeCount = static_cast<int>(grid.edges.size());
+  grid.ribCount = static_cast<int>(grid.ribs.size());
 }
 
 }  // namespace
@@ -66,72 +133,29 @@ Status GraphGrid::connectComponents() {
   }
   buildIncidence();
 
-  // Each node's nearest node that no edge joins to it yet.
-  std::vector<std::pair<int, int>> candidates;
-  std::vector<double> distances(static_cast<size_t>(nodeCount), 0.0);
-  for (int i = 0; i < nodeCount; i++) {
-    double best = std::numeric_limits<double>::infinity();
-    int nearest = -1;
-    for (int j = 0; j < nodeCount; j++) {
-      if (j == i) continue;
-      const float d = squaredNodeDistance(nodes[i], nodes[j], dimension);
-      if (d < best && !edgesJoin(*this, nodeEdges[i], j)) {
-        best = d;
-        nearest = j;
-      }
-    }
-    if (nearest != -1) {
-      candidates.emplace_back(i, nearest);
-      distances[i] = std::sqrt(best);
-    }
-  }
+  std::vector<double> distances;
+  const std::vector<std::pair<int, int>> candidates = nearestCandidates(*this, distances);
 
   double mean = 0.0;
   double deviation = 0.0;
   meanAndDeviation(distances.data(), nodeCount, mean, deviation);
-  AtomicOutputFile masFile("mas", outputs);
-  std::FILE* diagnostics = masFile.get();
-  if (diagnostics == nullptr) {
-    print("Can not open file mas for writing: the graph diagnostics are not saved.\n");
-  } else {
+  const bool wanted = !diagnosticsPath.empty();
+  std::unique_ptr<AtomicOutputFile> masFile;
+  if (wanted) masFile = std::make_unique<AtomicOutputFile>(diagnosticsPath, outputs);
+  std::FILE* diagnostics = wanted ? masFile->get() : nullptr;
+  if (wanted && diagnostics == nullptr) {
+    print("Can not open file %s for writing: the graph diagnostics are not saved.\n",
+          diagnosticsPath.c_str());
+  } else if (wanted) {
     std::fprintf(diagnostics, "Mean = %f  Std = %f\n", mean, deviation);
     for (double d : distances) std::fprintf(diagnostics, "%f\n", d);
   }
 
   // Joins longer than 4 deviations above the mean are outliers.
-  std::vector<std::pair<int, int>> kept;
-  for (const std::pair<int, int>& candidate : candidates) {
-    const double squared =
-        squaredNodeDistance(nodes[candidate.first], nodes[candidate.second], dimension);
-    const double r = std::sqrt(squared);
-    if (r <= 4.0 * deviation + mean) {
-      kept.push_back(candidate);
-    } else if (diagnostics != nullptr) {
-      std::fprintf(diagnostics, "Excluded (r=%f) ", r);
-    }
-  }
-
-  // Ribs through both ends of every join, along the edges that existed
-  // before the joins, then the join itself.
-  for (const std::pair<int, int>& join : kept) {
-    for (const std::pair<int, int>& ends : {join, std::make_pair(join.second, join.first)}) {
-      const int p = ends.first;
-      for (int e : nodeEdges[p]) {
-        for (int y : edges[e]) {
-          if (y == p) continue;
-          ribs.push_back({p, y, ends.second});
-          ribCoefs.push_back(1.0f);
-        }
-      }
-    }
-    edges.push_back({join.first, join.second});
-    edgeCoefs.push_back(1.0f);
-  }
-  edgeCount = static_cast<int>(edges.size());
-  ribCount = static_cast<int>(ribs.size());
+  addJoins(*this, keptJoins(*this, candidates, mean, deviation, diagnostics));
   normalizeRibCoefs(1);
-  if (diagnostics != nullptr && !masFile.commit()) {
-    print("Can not write file mas: the graph diagnostics are not saved.\n");
+  if (diagnostics != nullptr && !masFile->commit()) {
+    print("Can not write file %s: the graph diagnostics are not saved.\n", diagnosticsPath.c_str());
   }
   return Status::success();
 }

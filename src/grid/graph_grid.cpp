@@ -2,9 +2,9 @@
 
 namespace manifit {
 
-GraphGrid::GraphGrid(int size1, int dimension) {
-  this->size1 = size1;
-  this->dimension = dimension;
+GraphGrid::GraphGrid(int firstSize, int coordinates) {
+  size1 = firstSize;
+  dimension = coordinates;
   type = kGraph;
   build();
 }

@@ -14,8 +14,18 @@
 namespace manifit {
 
 struct DataTable;
+class AtomicOutputFile;
 class StagedOutputs;
 struct PrunedSearch;
+
+// Points projected onto a grid: per point its nearest node (-1 when there is
+// none), the three grid coordinates of its projection (zeros without a node)
+// and its squared distance to the point of the grid it is projected to.
+struct PointProjections {
+  std::vector<int> nearestNode;
+  std::vector<float> coordinates;
+  std::vector<float> squaredDistance;
+};
 
 class Grid {
  public:
@@ -69,10 +79,21 @@ class Grid {
   // its order), read once more only for the distances.
   double centroidRms(const DataTable& table, const NodeAssignment& assignment,
                      std::vector<double> pointSums) const;
-  double gmse(Grid& reference) const;
+  // The figure printed as "GMSE": the root mean square over this grid's nodes
+  // of the distance to the nearest node of the reference grid.
+  double rmsDistanceTo(Grid& reference) const;
 
   // Grid files.
   Status readNodes(const std::string& path);
+  // Appends nodes at these positions, their first three coordinates as
+  // their grid coordinates (as the node file's nodes).
+  void addNodes(std::vector<std::vector<float>> positions);
+  // Replaces the grid by the one a manifold file describes: nodes, edges,
+  // ribs, triangles, two grid coordinates per node (the third is 0) and the
+  // coefficients, at the file's precision. The file does not tell the grid
+  // type (type stays as it was); the manifold dimension is 2 when the file
+  // has triangles, 1 otherwise.
+  Status readManifold(const std::string& path);
   // With a staging set the complete file waits there to be put in place.
   bool writeManifold(const std::string& path, const std::string& dataName,
                      StagedOutputs* staging = nullptr) const;
@@ -82,9 +103,13 @@ class Grid {
   // The same, also giving the nearest node (-1 when there is none, and out
   // is then untouched) and the squared distance to it.
   void projectPoint(const float* x, float* out, int& node, float& squaredDistance) const;
+  // Every point of the table projected (the node cache refreshed first).
   // nearestNodes, when given, is the table's nearest-node assignment for the
   // grid as it is now (as assignToNodes gives it): its nodes are used instead
   // of searching again.
+  void projectPoints(const DataTable& table, const NodeAssignment* nearestNodes,
+                     PointProjections& projected);
+  // The projections file of the table: projectPoints, one line per point.
   bool writeProjections(const std::string& path, const DataTable& table,
                         StagedOutputs* staging = nullptr,
                         const NodeAssignment* nearestNodes = nullptr);
@@ -95,5 +120,10 @@ class Grid {
                   std::vector<double>& misfit) const;
   void buildIncidence();
 };
+
+// The lines of the projections file, "%f\t%f\t%f\n" per three coordinates,
+// committed to the open file; false (after printing why) when it fails.
+bool writeProjectionLines(AtomicOutputFile& file, const std::string& path,
+                          const std::vector<float>& coordinates);
 
 }  // namespace manifit

@@ -17,6 +17,57 @@ float valueAt(const std::vector<float>& row, size_t j) {
   return j < row.size() ? row[j] : 0.0f;
 }
 
+// (x_j + y_j) * 0.5 for j < count: the sum in float (a missing value is 0),
+// halved in double, rounded to float.
+std::vector<float> midpoint(const std::vector<float>& x, const std::vector<float>& y,
+                            size_t count) {
+  std::vector<float> middle(count);
+  for (size_t j = 0; j < count; ++j) {
+    middle[j] = static_cast<float>((valueAt(x, j) + valueAt(y, j)) * 0.5);
+  }
+  return middle;
+}
+
+// The ribs centred on the ends a and b of an edge, in list order, with the
+// far end h of the last one centred on a and l of the last one centred on b
+// (-1 when there is none).
+struct RibsAtEdge {
+  std::vector<size_t> collected;
+  int h = -1;
+  int l = -1;
+};
+
+RibsAtEdge ribsCentredOn(const Grid& grid, int a, int b) {
+  RibsAtEdge found;
+  for (size_t r = 0; r < grid.ribs.size(); ++r) {
+    const std::array<int, 3>& rib = grid.ribs[r];
+    if (rib[0] == a) {
+      found.collected.push_back(r);
+      found.h = rib[1] == b ? rib[2] : rib[1];
+    }
+    if (rib[0] == b) {
+      found.collected.push_back(r);
+      found.l = rib[1] == a ? rib[2] : rib[1];
+    }
+  }
+  return found;
+}
+
+// Removes two distinct collected ribs, or else the first one collected.
+void removeCollectedRibs(Grid& grid, std::vector<size_t> collected) {
+  const auto removeRib = [&grid](size_t r) {
+    grid.ribs.erase(grid.ribs.begin() + static_cast<long>(r));
+    grid.ribCoefs.erase(grid.ribCoefs.begin() + static_cast<long>(r));
+  };
+  if (collected.size() == 2 && collected[0] != collected[1]) {
+    std::sort(collected.begin(), collected.end());
+    removeRib(collected[1]);
+    removeRib(collected[0]);
+  } else if (!collected.empty()) {
+    removeRib(collected[0]);
+  }
+}
+
 }  // namespace
 
 // Splits the count edges that carry the most points. Slot loads start at -1,
@@ -35,14 +86,9 @@ void Grid::grow(NodeAssignment assignment, int count) {
   for (size_t e = 0; e < edges.size(); ++e) {
     const int carried =
         static_cast<int>(listSize(assignment, edges[e][0]) + listSize(assignment, edges[e][1]));
-    int smallest = 10000000;
-    size_t slot = 0;
-    for (size_t k = 0; k < load.size(); ++k) {
-      if (load[k] < smallest) {
-        smallest = load[k];
-        slot = k;
-      }
-    }
+    // The first least-loaded slot.
+    const size_t slot =
+        static_cast<size_t>(std::min_element(load.begin(), load.end()) - load.begin());
     if (load[slot] < carried) {
       load[slot] = carried;
       chosen[slot] = static_cast<int>(e);
@@ -59,60 +105,26 @@ void Grid::splitEdge(int edge) {
   const int a = edges[static_cast<size_t>(edge)][0];
   const int b = edges[static_cast<size_t>(edge)][1];
   const int g = nodeCount;
-
-  const std::vector<float>& xa = nodes[static_cast<size_t>(a)];
-  const std::vector<float>& xb = nodes[static_cast<size_t>(b)];
-  std::vector<float> position(static_cast<size_t>(dimension));
-  for (size_t j = 0; j < position.size(); ++j) {
-    position[j] = static_cast<float>((valueAt(xa, j) + valueAt(xb, j)) * 0.5);
-  }
-  const std::vector<float>& ca = gridCoords[static_cast<size_t>(a)];
-  const std::vector<float>& cb = gridCoords[static_cast<size_t>(b)];
-  std::vector<float> coords(3);
-  for (size_t j = 0; j < coords.size(); ++j) {
-    coords[j] = static_cast<float>((valueAt(ca, j) + valueAt(cb, j)) * 0.5);
-  }
+  std::vector<float> position = midpoint(
+      nodes[static_cast<size_t>(a)], nodes[static_cast<size_t>(b)], static_cast<size_t>(dimension));
+  std::vector<float> coords =
+      midpoint(gridCoords[static_cast<size_t>(a)], gridCoords[static_cast<size_t>(b)], 3);
   nodes.push_back(std::move(position));
   gridCoords.push_back(std::move(coords));
 
-  int h = -1;
-  int l = -1;
-  std::vector<size_t> collected;
-  for (size_t r = 0; r < ribs.size(); ++r) {
-    const std::array<int, 3>& rib = ribs[r];
-    if (rib[0] == a) {
-      collected.push_back(r);
-      h = rib[1] == b ? rib[2] : rib[1];
-    }
-    if (rib[0] == b) {
-      collected.push_back(r);
-      l = rib[1] == a ? rib[2] : rib[1];
-    }
-  }
-
+  const RibsAtEdge around = ribsCentredOn(*this, a, b);
   edges.erase(edges.begin() + edge);
   edgeCoefs.erase(edgeCoefs.begin() + edge);
+  removeCollectedRibs(*this, around.collected);
 
-  const auto removeRib = [this](size_t r) {
-    ribs.erase(ribs.begin() + static_cast<long>(r));
-    ribCoefs.erase(ribCoefs.begin() + static_cast<long>(r));
-  };
-  if (collected.size() == 2 && collected[0] != collected[1]) {
-    std::sort(collected.begin(), collected.end());
-    removeRib(collected[1]);
-    removeRib(collected[0]);
-  } else if (!collected.empty()) {
-    removeRib(collected[0]);
-  }
-
-  if (h != -1) {
-    ribs.push_back({a, h, g});
+  if (around.h != -1) {
+    ribs.push_back({a, around.h, g});
     ribCoefs.push_back(1.0f);
   }
   ribs.push_back({g, a, b});
   ribCoefs.push_back(1.0f);
-  if (l != -1) {
-    ribs.push_back({b, g, l});
+  if (around.l != -1) {
+    ribs.push_back({b, g, around.l});
     ribCoefs.push_back(1.0f);
   }
   edges.push_back({a, g});
@@ -141,7 +153,7 @@ void Grid::nodeMisfit(const DataTable& table, const NodeAssignment& assignment,
         for (size_t k = 0; k < width; ++k) centroid[k] += x[k];
       }
       const int length = static_cast<int>(list.size());
-      for (size_t k = 0; k < width; ++k) centroid[k] /= length;
+      for (size_t k = 0; k < width; ++k) centroid[k] = centroid[k] / static_cast<float>(length);
     }
     const double squared = squaredDistanceList(centroid, nodes[i].data(), dimension);
     misfit[i] = squared * squared;

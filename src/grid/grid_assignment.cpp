@@ -92,7 +92,7 @@ double Grid::centroidRms(const DataTable& table, const NodeAssignment& assignmen
 
 // sqrt( sum over this grid's nodes of the squared distance to the nearest
 // reference node / nodeCount ); no reference node gives +infinity.
-double Grid::gmse(Grid& reference) const {
+double Grid::rmsDistanceTo(Grid& reference) const {
   reference.refreshNodeCache();
   if (nodeCount <= 0) return 0.0;
   const int count = std::min(dimension, reference.dimension);

@@ -18,8 +18,9 @@ constexpr SizeRule kSizeRules[] = {
     {"elgraph", 1, 0, 0},
 };
 
-long long nodeLimit = kMaxGridNodes;
-long long valueLimit = kMaxGridValues;
+// The calling thread's limits: each thread that runs a fit has its own.
+thread_local long long nodeLimit = kMaxGridNodes;
+thread_local long long valueLimit = kMaxGridValues;
 
 std::string tooSmall(const SizeRule& rule, int size1, int size2) {
   std::string text = "Grid type " + std::string(rule.typeName) +

@@ -19,8 +19,9 @@ enum GridTypeCode { kRectangular = 0, kSphere = 1, kLinear = 2, kCircle = 3, kGr
 constexpr long long kMaxGridNodes = 1000000;
 constexpr long long kMaxGridValues = 50000000;
 
-// The limits in force: the two above unless lowered with limitGridSizes (the
-// fuzz harnesses lower them so that every input runs in milliseconds).
+// The limits in force on the calling thread: the two above unless lowered
+// with limitGridSizes (the fuzz harnesses lower them so that every input runs
+// in milliseconds). Each thread has its own.
 long long gridNodeLimit();
 long long gridValueLimit();
 void limitGridSizes(long long nodes, long long values);
@@ -38,7 +39,7 @@ class RectangularGrid : public Grid {
  public:
   int size2 = 0;  // rows
   int size1 = 0;  // nodes per row
-  RectangularGrid(int size1, int size2, int dimension);
+  RectangularGrid(int firstSize, int secondSize, int coordinates);
   void build() override;
   // Adds one ring of nodes around the rectangle by linear extrapolation.
   void extrapolationStep();
@@ -48,21 +49,21 @@ class SphereGrid : public Grid {
  public:
   int size2 = 0;  // latitude rings
   int size1 = 0;  // meridians
-  SphereGrid(int size1, int size2, int dimension);
+  SphereGrid(int firstSize, int secondSize, int coordinates);
   void build() override;
 };
 
 class LinearGrid : public Grid {
  public:
   int size1 = 0;
-  LinearGrid(int size1, int dimension);
+  LinearGrid(int firstSize, int coordinates);
   void build() override;
 };
 
 class CircleGrid : public Grid {
  public:
   int size1 = 0;
-  CircleGrid(int size1, int dimension);
+  CircleGrid(int firstSize, int coordinates);
   void build() override;
 };
 
@@ -71,10 +72,12 @@ class GraphGrid : public Grid {
   int size1 = 0;
   int minclust = 5;
   std::vector<Grid> subgrids;
-  // Where the diagnostics file "mas" waits to be put in place; none puts it
-  // in place at once.
+  // The diagnostics file of the graph's joins; empty writes none.
+  std::string diagnosticsPath = "mas";
+  // Where the diagnostics file waits to be put in place; none puts it in
+  // place at once.
   StagedOutputs* outputs = nullptr;
-  GraphGrid(int size1, int dimension);
+  GraphGrid(int firstSize, int coordinates);
   void build() override;
 
   // The elastic graph built from the data, in this order.

@@ -2,9 +2,9 @@
 
 namespace manifit {
 
-LinearGrid::LinearGrid(int size1, int dimension) {
-  this->size1 = size1;
-  this->dimension = dimension;
+LinearGrid::LinearGrid(int firstSize, int coordinates) {
+  size1 = firstSize;
+  dimension = coordinates;
   type = kLinear;
   build();
 }

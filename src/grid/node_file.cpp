@@ -135,8 +135,12 @@ Status Grid::readNodes(const std::string& path) {
     }
   }
   if (fileNodes.empty()) return Status::failure("Node file " + path + " holds no nodes.\n");
+  addNodes(std::move(fileNodes));
+  return Status::success();
+}
 
-  for (std::vector<float>& position : fileNodes) {
+void Grid::addNodes(std::vector<std::vector<float>> positions) {
+  for (std::vector<float>& position : positions) {
     std::vector<float> coords(3, 0.0f);
     std::copy_n(position.begin(), std::min<size_t>(3, position.size()), coords.begin());
     nodes.push_back(std::move(position));
@@ -146,7 +150,6 @@ Status Grid::readNodes(const std::string& path) {
   edgeCount = static_cast<int>(edges.size());
   ribCount = static_cast<int>(ribs.size());
   triangleCount = static_cast<int>(triangles.size());
-  return Status::success();
 }
 
 }  // namespace manifit

@@ -54,9 +54,12 @@ NodeSearch nearestNodeSearch(const Grid& grid) {
 
 // Projection onto the nearest of the triangles visit offers, all of which
 // have node k as a corner: out[q] = (c2 - c0) v + (c1 - c0) u + c0. False
-// when no triangle applies.
+// when no triangle applies. footDistance, when given, receives the squared
+// distance from x to the point a + (b - a) u + (c - a) v of the triangle
+// (float arithmetic throughout).
 template <typename Visit>
-bool projectOnTriangles(const Grid& grid, const float* x, Visit visit, std::array<float, 3>& out) {
+bool projectOnTriangles(const Grid& grid, const float* x, Visit visit, std::array<float, 3>& out,
+                        float* footDistance) {
   float bestD = kInfinity;
   int bestTriangle = -1;
   float bestU = 0.0f;
@@ -83,13 +86,27 @@ bool projectOnTriangles(const Grid& grid, const float* x, Visit visit, std::arra
     const float c2 = gridCoord(grid, tri[2], q);
     out[static_cast<size_t>(q)] = (c2 - c0) * bestV + (c1 - c0) * bestU + c0;
   }
+  if (footDistance != nullptr) {
+    const float* a = nodeRow(grid, tri[0]);
+    const float* b = nodeRow(grid, tri[1]);
+    const float* c = nodeRow(grid, tri[2]);
+    float sum = 0.0f;
+    for (int i = 0; i < grid.dimension; ++i) {
+      const float d = x[i] - (a[i] + (b[i] - a[i]) * bestU + (c[i] - a[i]) * bestV);
+      sum += d * d;
+    }
+    *footDistance = sum;
+  }
   return true;
 }
 
 // Projection onto the nearest of the edges visit offers, all of which have
 // node k as an end: out[q] = (c1 - c0) t + c0. False when no edge applies.
+// footDistance, when given, receives the squared distance from x to the
+// point a + (b - a) t of the edge.
 template <typename Visit>
-bool projectOnEdges(const Grid& grid, const float* x, Visit visit, std::array<float, 3>& out) {
+bool projectOnEdges(const Grid& grid, const float* x, Visit visit, std::array<float, 3>& out,
+                    float* footDistance) {
   float bestD = kInfinity;
   int bestEdge = -1;
   float bestT = 0.0f;
@@ -112,6 +129,16 @@ bool projectOnEdges(const Grid& grid, const float* x, Visit visit, std::array<fl
     const float c1 = gridCoord(grid, edge[1], q);
     out[static_cast<size_t>(q)] = (c1 - c0) * bestT + c0;
   }
+  if (footDistance != nullptr) {
+    const float* a = nodeRow(grid, edge[0]);
+    const float* b = nodeRow(grid, edge[1]);
+    float sum = 0.0f;
+    for (int i = 0; i < grid.dimension; ++i) {
+      const float d = x[i] - (a[i] + (b[i] - a[i]) * bestT);
+      sum += d * d;
+    }
+    *footDistance = sum;
+  }
   return true;
 }
 
@@ -121,12 +148,17 @@ bool allFinite(const std::array<float, 3>& values) {
 
 // The projection of x, whose nearest node is k, from what the triangle or
 // edge search found; without an applicable piece the nearest node stands
-// for the point.
-void finishProjection(const Grid& grid, int k, bool found, const std::array<float, 3>& projected,
-                      float* out) {
+// for the point (and footDistance, when given, becomes the squared distance
+// to that node).
+void finishProjection(const Grid& grid, const float* x, int k, bool found,
+                      const std::array<float, 3>& projected, float* out, float* footDistance) {
+  const bool onPiece = found && allFinite(projected);
   for (int q = 0; q < 3; ++q) {
-    out[q] =
-        found && allFinite(projected) ? projected[static_cast<size_t>(q)] : gridCoord(grid, k, q);
+    out[q] = onPiece ? projected[static_cast<size_t>(q)] : gridCoord(grid, k, q);
+  }
+  if (footDistance != nullptr && !onPiece) {
+    *footDistance = cached(grid, k) ? squaredDistanceToRow(nodeRow(grid, k), 0, x, grid.dimension)
+                                    : std::numeric_limits<float>::infinity();
   }
 }
 
@@ -157,7 +189,8 @@ PieceIncidence pieceIncidence(const Grid& grid) {
   return incidence;
 }
 
-void projectFromNodeScanning(const Grid& grid, const float* x, int k, float* out) {
+void projectFromNodeScanning(const Grid& grid, const float* x, int k, float* out,
+                             float* footDistance) {
   std::array<float, 3> projected{};
   bool found = false;
   if (!grid.triangles.empty()) {
@@ -169,7 +202,7 @@ void projectFromNodeScanning(const Grid& grid, const float* x, int k, float* out
             if (tri[0] == k || tri[1] == k || tri[2] == k) each(t);
           }
         },
-        projected);
+        projected, footDistance);
   } else {
     found = projectOnEdges(
         grid, x,
@@ -178,19 +211,19 @@ void projectFromNodeScanning(const Grid& grid, const float* x, int k, float* out
             if (grid.edges[e][0] == k || grid.edges[e][1] == k) each(e);
           }
         },
-        projected);
+        projected, footDistance);
   }
-  finishProjection(grid, k, found, projected, out);
+  finishProjection(grid, x, k, found, projected, out, footDistance);
 }
 
 void projectFromNodeListed(const Grid& grid, const PieceIncidence& incidence, const float* x, int k,
-                           float* out) {
+                           float* out, float* footDistance) {
   std::array<float, 3> projected{};
   bool found = false;
   const bool listed = k >= 0 && static_cast<size_t>(k) < incidence.pieces.size() &&
                       incidence.triangles == !grid.triangles.empty();
   if (!listed) {
-    projectFromNodeScanning(grid, x, k, out);
+    projectFromNodeScanning(grid, x, k, out, footDistance);
     return;
   }
   const std::vector<int>& pieces = incidence.pieces[static_cast<size_t>(k)];
@@ -201,10 +234,10 @@ void projectFromNodeListed(const Grid& grid, const PieceIncidence& incidence, co
     }
   };
   if (incidence.triangles)
-    found = projectOnTriangles(grid, x, visit, projected);
+    found = projectOnTriangles(grid, x, visit, projected, footDistance);
   else
-    found = projectOnEdges(grid, x, visit, projected);
-  finishProjection(grid, k, found, projected, out);
+    found = projectOnEdges(grid, x, visit, projected, footDistance);
+  finishProjection(grid, x, k, found, projected, out, footDistance);
 }
 
 void Grid::projectPoint(const float* x, float* out) const {
@@ -221,6 +254,44 @@ void Grid::projectPoint(const float* x, float* out, int& node, float& squaredDis
   projectFromNodeScanning(*this, x, node, out);
 }
 
+void Grid::projectPoints(const DataTable& table, const NodeAssignment* nearestNodes,
+                         PointProjections& projected) {
+  refreshNodeCache();
+  // Each point's projection is independent: all of them over the worker
+  // threads. A point without a nearest node (no nodes, or every distance
+  // overflows) keeps zeros, never the previous point's values.
+  const size_t count = static_cast<size_t>(std::max(table.pointCount, 0));
+  projected.nearestNode.assign(count, -1);
+  projected.coordinates.assign(count * 3, 0.0f);
+  projected.squaredDistance.assign(count, 0.0f);
+  const NodeSearch search = nearestNodeSearch(*this);
+  const PieceIncidence incidence = pieceIncidence(*this);
+  std::vector<int> owner;
+  const bool known = nearestNodes != nullptr && search.nodeLimit == nodeCount &&
+                     nearestNodes->lists.size() == static_cast<size_t>(std::max(nodeCount, 0)) &&
+                     pointOwners(*nearestNodes, nodeCount, table.pointCount, owner);
+  const double perPoint =
+      known ? 40.0 * std::max(dimension, 1) : 3.0 * search.nodeLimit * std::max(dimension, 1);
+  parallelFor(table.pointCount, perPoint, [&](long begin, long end) {
+    const size_t range = static_cast<size_t>(end - begin);
+    int* nearest = &projected.nearestNode[static_cast<size_t>(begin)];
+    const float* const* points = table.rows.data() + begin;
+    if (known) {
+      for (size_t j = 0; j < range; ++j) nearest[j] = owner[static_cast<size_t>(begin) + j];
+    } else {
+      std::vector<float> distance(range);
+      nearestNodesWith(bestKernel(), search, points, end - begin, nearest, distance.data());
+    }
+    for (long p = begin; p < end; ++p) {
+      const int k = nearest[p - begin];
+      const size_t at = static_cast<size_t>(p);
+      if (k >= 0)
+        projectFromNodeListed(*this, incidence, points[p - begin], k,
+                              &projected.coordinates[at * 3], &projected.squaredDistance[at]);
+    }
+  });
+}
+
 bool Grid::writeProjections(const std::string& path, const DataTable& table, StagedOutputs* staging,
                             const NodeAssignment* nearestNodes) {
   if (table.pointCount > 0 && table.dimension < dimension) {
@@ -233,40 +304,15 @@ bool Grid::writeProjections(const std::string& path, const DataTable& table, Sta
     print("Can not open file for writing %s\n", path.c_str());
     return false;
   }
-  refreshNodeCache();
-  // Each point's projection is independent: all of them first, over the
-  // worker threads, then the file in point order. A point without a nearest
-  // node (no nodes, or every distance overflows) writes zeros, never the
-  // previous point's values.
-  const size_t count = static_cast<size_t>(std::max(table.pointCount, 0));
-  std::vector<float> projections(count * 3, 0.0f);
-  const NodeSearch search = nearestNodeSearch(*this);
-  const PieceIncidence incidence = pieceIncidence(*this);
-  std::vector<int> owner;
-  const bool known = nearestNodes != nullptr && search.nodeLimit == nodeCount &&
-                     nearestNodes->lists.size() == static_cast<size_t>(std::max(nodeCount, 0)) &&
-                     pointOwners(*nearestNodes, nodeCount, table.pointCount, owner);
-  const double perPoint =
-      known ? 40.0 * std::max(dimension, 1) : 3.0 * search.nodeLimit * std::max(dimension, 1);
-  parallelFor(table.pointCount, perPoint, [&](long begin, long end) {
-    const size_t range = static_cast<size_t>(end - begin);
-    std::vector<int> nearest(range);
-    const float* const* points = table.rows.data() + begin;
-    if (known) {
-      for (size_t j = 0; j < range; ++j) nearest[j] = owner[static_cast<size_t>(begin) + j];
-    } else {
-      std::vector<float> distance(range);
-      nearestNodesWith(bestKernel(), search, points, end - begin, nearest.data(), distance.data());
-    }
-    for (long p = begin; p < end; ++p) {
-      const int k = nearest[static_cast<size_t>(p - begin)];
-      if (k >= 0)
-        projectFromNodeListed(*this, incidence, points[p - begin], k,
-                              &projections[static_cast<size_t>(p) * 3]);
-    }
-  });
-  for (size_t p = 0; p < count; ++p) {
-    const float* out = &projections[p * 3];
+  PointProjections projected;
+  projectPoints(table, nearestNodes, projected);
+  return writeProjectionLines(file, path, projected.coordinates);
+}
+
+bool writeProjectionLines(AtomicOutputFile& file, const std::string& path,
+                          const std::vector<float>& coordinates) {
+  for (size_t p = 0; p + 3 <= coordinates.size(); p += 3) {
+    const float* out = &coordinates[p];
     std::fprintf(file.get(), "%f\t%f\t%f\n", out[0], out[1], out[2]);
   }
   if (!file.commit()) {

@@ -20,9 +20,13 @@ struct PieceIncidence {
 
 PieceIncidence pieceIncidence(const Grid& grid);
 
-// out[0..3) = the projection of x, whose nearest node is k, onto the grid.
-void projectFromNodeScanning(const Grid& grid, const float* x, int k, float* out);
+// out[0..3) = the projection of x, whose nearest node is k, onto the grid;
+// footDistance, when given, receives the squared distance from x to the
+// point of the grid it is projected to (on a triangle, on an edge, or node k
+// itself), differences, squares and sum in single precision.
+void projectFromNodeScanning(const Grid& grid, const float* x, int k, float* out,
+                             float* footDistance = nullptr);
 void projectFromNodeListed(const Grid& grid, const PieceIncidence& incidence, const float* x, int k,
-                           float* out);
+                           float* out, float* footDistance = nullptr);
 
 }  // namespace manifit

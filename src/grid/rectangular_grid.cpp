@@ -2,10 +2,10 @@
 
 namespace manifit {
 
-RectangularGrid::RectangularGrid(int size1, int size2, int dimension) {
-  this->size1 = size1;
-  this->size2 = size2;
-  this->dimension = dimension;
+RectangularGrid::RectangularGrid(int firstSize, int secondSize, int coordinates) {
+  size1 = firstSize;
+  size2 = secondSize;
+  dimension = coordinates;
   type = kRectangular;
   build();
 }

@@ -3,8 +3,7 @@
 #pragma once
 
 #include "linalg/coord_matrix.h"
-#include "linalg/mv_vector_double.h"
-#include "linalg/mv_vector_int.h"
+#include "linalg/mv_vector.h"
 
 namespace manifit {
 

@@ -2,8 +2,7 @@
 // in the order given, neither sorted nor merged.
 #pragma once
 
-#include "linalg/mv_vector_double.h"
-#include "linalg/mv_vector_int.h"
+#include "linalg/mv_vector.h"
 
 namespace manifit {
 

@@ -125,12 +125,6 @@ void IcPreconditioner::factorize(const MV_Vector_double& originalDiagonal) {
   values[d] = std::sqrt(usablePivot(values[d], originalDiagonal[n - 1]));
 }
 
-MV_Vector_double IcPreconditioner::apply(const MV_Vector_double& r) const {
-  MV_Vector_double t(r);
-  applyInto(r, t);
-  return t;
-}
-
 void IcPreconditioner::applyInto(const MV_Vector_double& r, MV_Vector_double& z) const {
   const int m = r.length();
   if (m != dims[1] || z.length() != m) {

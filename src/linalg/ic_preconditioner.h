@@ -4,8 +4,7 @@
 #pragma once
 
 #include "linalg/comp_col_matrix.h"
-#include "linalg/mv_vector_double.h"
-#include "linalg/mv_vector_int.h"
+#include "linalg/mv_vector.h"
 
 namespace manifit {
 
@@ -22,10 +21,8 @@ class IcPreconditioner {
   // diagonal ends the run with status 1 (see fatal.h).
   explicit IcPreconditioner(const CompColMatrix& A);
 
-  // z = (L L')^-1 r, a fresh vector; r's length must equal the order.
-  MV_Vector_double apply(const MV_Vector_double& r) const;
-
-  // The same solve, written into z (which must have r's length).
+  // z = (L L')^-1 r, written into z; r's length must equal the order and z
+  // must have r's length (z may be r itself).
   void applyInto(const MV_Vector_double& r, MV_Vector_double& z) const;
 
  private:

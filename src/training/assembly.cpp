@@ -22,6 +22,67 @@ long ElasticMap::assignPoints() {
   return static_cast<long>(clock() - start);
 }
 
+namespace {
+
+// a_i = the weight (or the count) of node i's points over the total.
+double dataTerm(const ElasticMap& map, int i) {
+  const DataTable& data = *map.data;
+  const std::vector<int>* points = i < static_cast<int>(map.assignment.lists.size())
+                                       ? &map.assignment.lists[static_cast<size_t>(i)]
+                                       : nullptr;
+  if (data.weighted) {
+    double weight = 0.0;
+    if (points != nullptr) {
+      for (int p : *points) weight += data.weights[static_cast<size_t>(p)];
+    }
+    return weight / data.totalWeight;
+  }
+  const double count = points != nullptr ? static_cast<double>(points->size()) : 0.0;
+  return count / data.pointCount;
+}
+
+// EP sum_e c_e (d_e0 - d_e1)(d_e0 - d_e1)^T
+void addStretching(const Grid& grid, float stretchCoef, SparseSystem& system) {
+  const float minusStretch = -stretchCoef;
+  for (int e = 0; e < grid.edgeCount; ++e) {
+    const int i = grid.edges[static_cast<size_t>(e)][0];
+    const int j = grid.edges[static_cast<size_t>(e)][1];
+    const double c = grid.edgeCoefs[static_cast<size_t>(e)];
+    const double w = static_cast<double>(stretchCoef) * c;
+    const double minusW = static_cast<double>(minusStretch) * c;
+    system.add(i, i, w);
+    system.add(j, j, w);
+    system.add(i, j, minusW);
+    system.add(j, i, minusW);
+  }
+}
+
+// RP sum_r c_r (d_r1 - 2 d_r0 + d_r2)(d_r1 - 2 d_r0 + d_r2)^T
+void addBending(const Grid& grid, float bendCoef, SparseSystem& system) {
+  const float fourBend = 4.0f * bendCoef;
+  const float minusTwoBend = -2.0f * bendCoef;
+  for (int r = 0; r < grid.ribCount; ++r) {
+    const int m = grid.ribs[static_cast<size_t>(r)][0];
+    const int p = grid.ribs[static_cast<size_t>(r)][1];
+    const int q = grid.ribs[static_cast<size_t>(r)][2];
+    const double c = grid.ribCoefs[static_cast<size_t>(r)];
+    const double w = static_cast<double>(bendCoef) * c;
+    const double w4 = static_cast<double>(fourBend) * c;
+    const double w2 = static_cast<double>(minusTwoBend) * c;
+    system.add(p, p, w);
+    system.add(m, m, w4);
+    system.add(q, q, w);
+    system.add(p, m, w2);
+    system.add(m, p, w2);
+    system.add(m, q, w2);
+    system.add(q, m, w2);
+    system.add(p, q, w);
+    system.add(q, p, w);
+  }
+}
+
+}  // namespace
+
 // A = diag(a) + EP sum_e c_e (d_e0 - d_e1)(d_e0 - d_e1)^T
 //             + RP sum_r c_r (d_r1 - 2 d_r0 + d_r2)(d_r1 - 2 d_r0 + d_r2)^T
 long ElasticMap::assembleSystem() {
@@ -33,63 +94,12 @@ long ElasticMap::assembleSystem() {
   const float bendCoef = static_cast<float>(currentRp * scale / std::pow(10.0, d));
   system->size = n;
   system->reset();
-
-  // Data term.
   for (int i = 0; i < n; ++i) {
-    const std::vector<int>* points = i < static_cast<int>(assignment.lists.size())
-                                         ? &assignment.lists[static_cast<size_t>(i)]
-                                         : nullptr;
-    double a = 0.0;
-    if (data->weighted) {
-      double weight = 0.0;
-      if (points != nullptr) {
-        for (int p : *points) weight += data->weights[static_cast<size_t>(p)];
-      }
-      a = weight / data->totalWeight;
-    } else {
-      const double count = points != nullptr ? static_cast<double>(points->size()) : 0.0;
-      a = count / data->pointCount;
-    }
-    if (currentEp < 0) a = -a;
-    system->add(i, i, a);
+    const double a = dataTerm(*this, i);
+    system->add(i, i, currentEp < 0 ? -a : a);
   }
-
-  // Stretching term.
-  const float minusStretch = -stretchCoef;
-  for (int e = 0; e < grid->edgeCount; ++e) {
-    const int i = grid->edges[static_cast<size_t>(e)][0];
-    const int j = grid->edges[static_cast<size_t>(e)][1];
-    const double c = grid->edgeCoefs[static_cast<size_t>(e)];
-    const double w = static_cast<double>(stretchCoef) * c;
-    const double minusW = static_cast<double>(minusStretch) * c;
-    system->add(i, i, w);
-    system->add(j, j, w);
-    system->add(i, j, minusW);
-    system->add(j, i, minusW);
-  }
-
-  // Bending term.
-  const float fourBend = 4.0f * bendCoef;
-  const float minusTwoBend = -2.0f * bendCoef;
-  for (int r = 0; r < grid->ribCount; ++r) {
-    const int m = grid->ribs[static_cast<size_t>(r)][0];
-    const int p = grid->ribs[static_cast<size_t>(r)][1];
-    const int q = grid->ribs[static_cast<size_t>(r)][2];
-    const double c = grid->ribCoefs[static_cast<size_t>(r)];
-    const double w = static_cast<double>(bendCoef) * c;
-    const double w4 = static_cast<double>(fourBend) * c;
-    const double w2 = static_cast<double>(minusTwoBend) * c;
-    system->add(p, p, w);
-    system->add(m, m, w4);
-    system->add(q, q, w);
-    system->add(p, m, w2);
-    system->add(m, p, w2);
-    system->add(m, q, w2);
-    system->add(q, m, w2);
-    system->add(p, q, w);
-    system->add(q, p, w);
-  }
-
+  addStretching(*grid, stretchCoef, *system);
+  addBending(*grid, bendCoef, *system);
   markIsolatedNodes();
   system->buildMatrix();
   system->buildPreconditioner();
@@ -109,27 +119,6 @@ void ElasticMap::markIsolatedNodes() {
   for (int i = 0; i < n; ++i) {
     if (isolatedNodes[static_cast<size_t>(i)]) system->add(i, i, 1.0);
   }
-}
-
-// b_i = sum over the points of node i of w_p x_p[k], divided by W.
-long ElasticMap::computeRhs(int coordinate, double* out) {
-  const clock_t start = clock();
-  const int n = grid->nodeCount;
-  for (int i = 0; i < n; ++i) {
-    double sum = 0.0;
-    if (i < static_cast<int>(assignment.lists.size())) {
-      for (int p : assignment.lists[static_cast<size_t>(i)]) {
-        const float x = data->row(p)[coordinate];
-        if (data->weighted) {
-          sum += x * data->weights[static_cast<size_t>(p)];
-        } else {
-          sum += x;
-        }
-      }
-    }
-    out[i] = data->weighted ? sum / data->totalWeight : sum / data->pointCount;
-  }
-  return static_cast<long>(clock() - start);
 }
 
 void ElasticMap::computeAllRhs(std::vector<double>& out, std::vector<double>* pointSums) {
@@ -178,15 +167,15 @@ void ElasticMap::computeAllRhs(std::vector<double>& out, std::vector<double>* po
     value = data->weighted ? value / data->totalWeight : value / data->pointCount;
 }
 
-double ElasticMap::mse() const {
+double ElasticMap::trainingRms() const {
   return grid->centroidRms(*data, assignment);
 }
 
-double ElasticMap::mse(std::vector<double> pointSums) const {
+double ElasticMap::trainingRms(std::vector<double> pointSums) const {
   return grid->centroidRms(*data, assignment, std::move(pointSums));
 }
 
-double ElasticMap::testMse() const {
+double ElasticMap::testRms() const {
   if (testData == nullptr) return 0.0;
   NodeAssignment local;
   grid->assignToNodes(local, *testData);

@@ -11,7 +11,7 @@
 
 #include "linalg/comp_col_matrix.h"
 #include "linalg/ic_preconditioner.h"
-#include "linalg/mv_vector_double.h"
+#include "linalg/mv_vector.h"
 #include "linalg/vector_arithmetic.h"
 #include "training/sparse_system.h"
 

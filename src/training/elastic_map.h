@@ -46,6 +46,8 @@ class ElasticMap {
   // Nodes whose matrix row came out all zero at the last assembly (no points,
   // no elastic connection): they keep their positions through the solves.
   std::vector<char> isolatedNodes;
+  // Told every iteration's numbers right after its progress line.
+  std::function<void(const ProgressEntry&)> onProgress;
   // Asked after every iteration's progress line; false stops the run (the
   // epoch gives kEpochFailed with a "stopped on request" failure).
   std::function<bool()> keepGoing;
@@ -81,16 +83,22 @@ class ElasticMap {
   long runEpoch();
   long assignPoints();
   long assembleSystem();
-  long computeRhs(int coordinate, double* out);
   // Every coordinate's right-hand side in one pass over the points:
-  // out[i * dimension + k] = computeRhs(k)[i], the same sums in the same order.
+  // out[i * dimension + k] = b_i[k] = sum over the points p of node i, in list
+  // order, of w_p x_p[k] (a float product, w_p = 1 without weights, summed in
+  // double), divided by the total weight (or the point count).
   // With pointSums, the same pass also leaves there each node's plain sums of
   // its points' coordinates (unweighted, before the division), which is what
-  // the error figure needs: mse(pointSums) gives mse() without its own pass.
+  // the error figure needs: trainingRms(pointSums) gives trainingRms() without
+  // its own pass.
   void computeAllRhs(std::vector<double>& out, std::vector<double>* pointSums = nullptr);
-  double mse() const;
-  double mse(std::vector<double> pointSums) const;
-  double testMse() const;
+  // The error figure printed as "MSE": the root mean square distance of the
+  // training points to the centroid of their node's points (centroidRms).
+  double trainingRms() const;
+  double trainingRms(std::vector<double> pointSums) const;
+  // The same figure for the test table, each point at its nearest node (0
+  // without a test table).
+  double testRms() const;
 
   // Parts of the schedule and the epoch.
   long runAdaptation(const TrainingStage& stage);

@@ -12,6 +12,10 @@ struct ProgressEntry {
   bool hasGmse = false;
   double gmse = 0.0;
   double df = 0.0;
+  // The processor clock ticks of the line's "Time: solve+(assign,assembly)".
+  long solveTicks = 0;
+  long assignTicks = 0;
+  long assemblyTicks = 0;
 };
 
 }  // namespace manifit

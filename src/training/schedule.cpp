@@ -39,7 +39,7 @@ long ElasticMap::runAdaptation(const TrainingStage& stage) {
   for (int step = 1; step <= stage.numstep; ++step) {
     print("Adaptation step: %d\n", step);
     flushOutput();
-    const double before = mse();
+    const double before = trainingRms();
     if (stage.type == "grow") {
       const long long added = std::min<long long>(std::max(stage.numevery, 0), grid->edgeCount);
       const Status room = checkGridCapacity(
@@ -57,7 +57,7 @@ long ElasticMap::runAdaptation(const TrainingStage& stage) {
     result = runEpoch();
     if (result == kEpochFailed) return result;
     assignPoints();
-    const double after = mse();
+    const double after = trainingRms();
     --currentStage;
     if (std::fabs(before - after) < static_cast<double>(stage.epsMSE)) break;
   }

@@ -7,7 +7,7 @@
 #include "linalg/comp_col_matrix.h"
 #include "linalg/coord_matrix.h"
 #include "linalg/ic_preconditioner.h"
-#include "linalg/mv_vector_double.h"
+#include "linalg/mv_vector.h"
 
 namespace manifit {
 

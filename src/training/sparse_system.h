@@ -6,11 +6,11 @@
 
 #include <memory>
 
+#include "linalg/mv_vector.h"
 #include "training/entry_pattern.h"
 
 namespace manifit {
 
-class MV_Vector_double;
 class CompColMatrix;
 class IcPreconditioner;
 

@@ -38,11 +38,18 @@ ColourScale scaleOf(const std::vector<double>& values) {
 
 double scalePosition(const ColourScale& scale, double value) {
   if (!(scale.high > scale.low)) return 0.5;
-  const double t = (value - scale.low) / (scale.high - scale.low);
+  double t = (value - scale.low) / (scale.high - scale.low);
+  // Ends of opposite sign near the largest doubles: their difference
+  // overflows, their halves' does not.
+  if (!std::isfinite(scale.high - scale.low)) {
+    t = (value / 2 - scale.low / 2) / (scale.high / 2 - scale.low / 2);
+  }
+  if (std::isnan(t)) return 0.5;
   return std::clamp(t, 0.0, 1.0);
 }
 
 std::string sequenceColour(double t) {
+  if (std::isnan(t)) t = 0.5;
   t = std::clamp(t, 0.0, 1.0) * 8;
   const int i = std::min(static_cast<int>(t), 7);
   const double f = t - i;
@@ -62,6 +69,8 @@ std::string scaleColour(const ColourScale& scale, double value) {
 std::vector<double> scaleTicks(const ColourScale& scale, int count) {
   if (!(scale.high > scale.low)) return {scale.low};
   const double span = scale.high - scale.low;
+  // A span beyond the doubles: the ends and zero between them.
+  if (!std::isfinite(span)) return {scale.low, 0.0, scale.high};
   const double rough = span / std::max(count - 1, 1);
   const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
   double step = magnitude;

@@ -47,7 +47,7 @@ void trainingCurve(std::string& out, const PageData& page) {
   // Stage boundaries: a dashed line before the first iteration of each later stage.
   for (size_t i = 1; i < history.size(); ++i) {
     if (history[i].stage == history[i - 1].stage) continue;
-    const double x = pixelX(frame, i - 0.5);
+    const double x = pixelX(frame, static_cast<double>(i) - 0.5);
     out += "<line class=\"stage\" x1=\"" + number(x) + "\" y1=\"" + number(frame.top) + "\" x2=\"" +
            number(x) + "\" y2=\"" + number(frame.top + frame.height) + "\"/>\n";
     out += "<text class=\"tick\" x=\"" + number(x + 3) + "\" y=\"" + number(frame.top + 12) +

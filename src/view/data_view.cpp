@@ -34,6 +34,11 @@ std::string pointTitle(const PageData& page, size_t p) {
   return title;
 }
 
+std::string pointEnd(const PageData& page, const PointStyle& style, size_t p) {
+  if (style.step > 1) return "/>\n";
+  return "><title>" + pointTitle(page, p) + "</title></circle>\n";
+}
+
 const char* categoryColour(size_t i) {
   return kPalette[i % kPaletteSize];
 }
@@ -108,7 +113,7 @@ PlotFrame dataView(std::string& out, const PageData& page, const PointStyle& sty
     out += "<circle class=\"point\" data-p=\"" + std::to_string(p) + "\" cx=\"" +
            number(pixelX(frame, page.pointScores[p][a])) + "\" cy=\"" +
            number(pixelY(frame, page.pointScores[p][b])) + "\" r=\"3\" fill=\"" + style.colours[p] +
-           "\"><title>" + pointTitle(page, p) + "</title></circle>\n";
+           "\"" + pointEnd(page, style, p);
   }
   out += "</g>\n";
   for (size_t j = 0; j < page.nodeScores.size(); ++j) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <deque>
 
+#include "view/layout_parts.h"
+
 namespace manifit {
 
 namespace {
@@ -64,11 +66,17 @@ std::vector<double> leadingVector(const Square& m, const std::vector<double>* ag
     for (double& x : v) x /= norm;
     std::vector<double> next = multiply(m, v);
     value = dot(v, next);
-    if (!(std::sqrt(dot(next, next)) > negligible)) {
+    const double length = std::sqrt(dot(next, next));
+    if (!(length > negligible)) {
       value = 0;
       return std::vector<double>(m.n, 0.0);
     }
+    // Settled: M·v points where v does.
+    double change = 0;
+    for (size_t i = 0; i < m.n; ++i)
+      change += (next[i] / length - v[i]) * (next[i] / length - v[i]);
     v = std::move(next);
+    if (change < 1e-24) break;
   }
   if (against) {
     const double along = dot(v, *against);
@@ -191,38 +199,99 @@ std::optional<ChainOrder> chainOrder(int nodeCount, const std::vector<std::array
   return order;
 }
 
-std::vector<PlanePoint> graphLayout(int nodeCount, const std::vector<std::array<int, 2>>& edges) {
-  const size_t n = static_cast<size_t>(std::max(nodeCount, 0));
-  if (n == 0) return {};
-  if (n == 1) return {PlanePoint{0, 0}};
-  const std::vector<std::vector<int>> neighbours = neighbourLists(nodeCount, edges);
-  // Squared hop distances, breadth first from every node.
-  Square m;
-  m.n = n;
-  m.values.assign(n * n, -1.0);
-  int farthest = 0;
+namespace {
+
+// The connected parts of the graph, each listing its nodes in increasing
+// order; the parts ordered by their lowest node.
+std::vector<std::vector<int>> connectedParts(const std::vector<std::vector<int>>& neighbours) {
+  const size_t n = neighbours.size();
+  std::vector<bool> seen(n, false);
+  std::vector<std::vector<int>> parts;
   for (size_t s = 0; s < n; ++s) {
-    double* row = &m.values[s * n];
-    row[s] = 0;
+    if (seen[s]) continue;
+    std::vector<int> part;
     std::deque<int> queue = {static_cast<int>(s)};
+    seen[s] = true;
     while (!queue.empty()) {
       const int at = queue.front();
       queue.pop_front();
+      part.push_back(at);
       for (int next : neighbours[static_cast<size_t>(at)]) {
-        if (row[next] < 0) {
-          row[next] = row[at] + 1;
-          farthest = std::max(farthest, static_cast<int>(row[next]));
+        if (!seen[static_cast<size_t>(next)]) {
+          seen[static_cast<size_t>(next)] = true;
+          queue.push_back(next);
+        }
+      }
+    }
+    std::sort(part.begin(), part.end());
+    parts.push_back(std::move(part));
+  }
+  return parts;
+}
+
+// Hop distances between the nodes of one connected part (m × m).
+std::vector<double> hopDistances(const std::vector<std::vector<int>>& neighbours,
+                                 const std::vector<int>& part) {
+  const size_t m = part.size();
+  std::vector<int> local(neighbours.size(), -1);
+  for (size_t i = 0; i < m; ++i) local[static_cast<size_t>(part[i])] = static_cast<int>(i);
+  std::vector<double> distances(m * m, -1.0);
+  for (size_t s = 0; s < m; ++s) {
+    double* row = &distances[s * m];
+    row[s] = 0;
+    std::deque<int> queue = {part[s]};
+    while (!queue.empty()) {
+      const int at = queue.front();
+      queue.pop_front();
+      const double here = row[local[static_cast<size_t>(at)]];
+      for (int next : neighbours[static_cast<size_t>(at)]) {
+        double& d = row[local[static_cast<size_t>(next)]];
+        if (d < 0) {
+          d = here + 1;
           queue.push_back(next);
         }
       }
     }
   }
-  for (double& d : m.values) {
-    if (d < 0) d = farthest + 1;
-    d *= d;
+  return distances;
+}
+
+// One connected part in hop units: classical scaling of its hop distances,
+// then spread by stress majorization so that no two nodes coincide.
+std::vector<PlanePoint> partLayout(const std::vector<double>& distances, size_t m) {
+  if (m == 1) return {PlanePoint{0, 0}};
+  Square squares;
+  squares.n = m;
+  squares.values = distances;
+  for (double& d : squares.values) d *= d;
+  doubleCentre(squares);
+  std::vector<PlanePoint> points = leadingPlane(squares);
+  refineByStress(points, distances, m <= 300 ? 100 : 30);
+  return points;
+}
+
+}  // namespace
+
+std::vector<PlanePoint> graphLayout(int nodeCount, const std::vector<std::array<int, 2>>& edges) {
+  const size_t n = static_cast<size_t>(std::max(nodeCount, 0));
+  if (n == 0) return {};
+  const std::vector<std::vector<int>> neighbours = neighbourLists(nodeCount, edges);
+  std::vector<std::vector<int>> parts = connectedParts(neighbours);
+  // The largest parts first, so that the small ones fill the rows after them.
+  std::stable_sort(
+      parts.begin(), parts.end(),
+      [](const std::vector<int>& a, const std::vector<int>& b) { return a.size() > b.size(); });
+  std::vector<std::vector<PlanePoint>> drawings;
+  for (const std::vector<int>& part : parts) {
+    drawings.push_back(partLayout(hopDistances(neighbours, part), part.size()));
   }
-  doubleCentre(m);
-  std::vector<PlanePoint> points = leadingPlane(m);
+  const std::vector<std::vector<PlanePoint>> placed = packParts(drawings, 1.5);
+  std::vector<PlanePoint> points(n);
+  for (size_t k = 0; k < parts.size(); ++k) {
+    for (size_t i = 0; i < parts[k].size(); ++i) {
+      points[static_cast<size_t>(parts[k][i])] = placed[k][i];
+    }
+  }
   fitIntoSquare(points);
   return points;
 }

@@ -24,10 +24,11 @@ std::optional<ChainOrder> chainOrder(int nodeCount, const std::vector<std::array
 // the plane of its nodes' first two principal directions instead.
 constexpr int kLayoutNodeLimit = 1500;
 
-// Node positions by classical scaling of the graph's shortest-path (edge
-// count) distances, scaled into [−1, 1]² with one scale on both axes. Nodes in
-// separate parts of the graph are kept one step further apart than the
-// farthest two connected ones. Deterministic.
+// Node positions from the graph's shortest-path (edge count) distances:
+// each connected part drawn by classical scaling, spread by stress
+// majorization, and the parts packed side by side with a gap of one and a
+// half edges; scaled into [−1, 1]² with one scale on both axes.
+// Deterministic.
 std::vector<PlanePoint> graphLayout(int nodeCount, const std::vector<std::array<int, 2>>& edges);
 
 // Positions from the points' first two principal directions (power iteration

@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <cmath>
 
 #include "view/page_views.h"
+#include "view/png_writer.h"
 #include "view/svg_text.h"
 
 namespace manifit {
@@ -57,6 +59,40 @@ void nodeShapes(std::string& out, const PageData& page, const PlotFrame& frame,
   }
 }
 
+// The cells (or the links and discs) as one PNG picture over the frame: a
+// component plane holds no element per node, so a page of many variables
+// stays light.
+void nodePicture(std::string& out, const PageData& page, const PlotFrame& frame,
+                 const std::vector<std::string>& fills) {
+  const MapLayout& map = page.map;
+  const int width = static_cast<int>(std::ceil(frame.width));
+  const int height = static_cast<int>(std::ceil(frame.height));
+  RgbImage image = blankImage(width, height, 0xFFFFFF);
+  auto x = [&](double v) { return pixelX(frame, v) - frame.left; };
+  auto y = [&](double v) { return pixelY(frame, v) - frame.top; };
+  if (map.discs) {
+    for (const std::array<int, 2>& link : map.links) {
+      const PlanePoint& a = map.nodes[static_cast<size_t>(link[0])];
+      const PlanePoint& b = map.nodes[static_cast<size_t>(link[1])];
+      drawLine(image, x(a.x), y(a.y), x(b.x), y(b.y), 0x888888);
+    }
+  }
+  const double radius = std::max(1.5, map.nodeRadius / (frame.xMax - frame.xMin) * frame.width);
+  for (size_t j = 0; j < map.nodes.size(); ++j) {
+    const uint32_t colour = colourValue(fills[j]);
+    if (map.discs) {
+      fillDisc(image, x(map.nodes[j].x), y(map.nodes[j].y), radius, colour);
+    } else {
+      const MapCell& cell = map.cells[j];
+      fillBox(image, x(cell.x0), y(cell.y1), x(cell.x1), y(cell.y0), colour);
+    }
+  }
+  out += "<image class=\"cells-picture\" x=\"" + number(frame.left) + "\" y=\"" +
+         number(frame.top) + "\" width=\"" + std::to_string(width) + "\" height=\"" +
+         std::to_string(height) + "\" href=\"data:image/png;base64," + base64(encodePng(image)) +
+         "\"/>\n";
+}
+
 void ticksAndLabels(std::string& out, const PageData& page, const PlotFrame& frame) {
   const MapLayout& map = page.map;
   for (double tick : map.xTicks) {
@@ -111,8 +147,8 @@ PlotFrame mapView(std::string& out, const PageData& page, const PointStyle& styl
   for (size_t p = 0; p < map.points.size(); p += style.step) {
     out += "<circle class=\"map-point\" data-p=\"" + std::to_string(p) + "\" cx=\"" +
            number(pixelX(frame, map.points[p].x)) + "\" cy=\"" +
-           number(pixelY(frame, map.points[p].y)) + "\" r=\"3\" fill=\"" + style.colours[p] +
-           "\"><title>" + pointTitle(page, p) + "</title></circle>\n";
+           number(pixelY(frame, map.points[p].y)) + "\" r=\"3\" fill=\"" + style.colours[p] + "\"" +
+           pointEnd(page, style, p);
   }
   out += "</g>\n";
   ColourScale counts{0, static_cast<double>(maxCount)};
@@ -122,12 +158,33 @@ PlotFrame mapView(std::string& out, const PageData& page, const PointStyle& styl
   return frame;
 }
 
+PlotFrame planeFrame(const PageData& page) {
+  return mapFrame(page, 8, 4, kSmallWidth);
+}
+
+std::vector<std::array<double, 4>> nodeShapesInPixels(const PageData& page,
+                                                      const PlotFrame& frame) {
+  const MapLayout& map = page.map;
+  const double radius = std::max(1.5, map.nodeRadius / (frame.xMax - frame.xMin) * frame.width);
+  std::vector<std::array<double, 4>> shapes;
+  for (size_t j = 0; j < map.nodes.size(); ++j) {
+    if (map.discs) {
+      shapes.push_back({pixelX(frame, map.nodes[j].x), pixelY(frame, map.nodes[j].y), radius, 0});
+    } else {
+      const MapCell& cell = map.cells[j];
+      const double left = pixelX(frame, cell.x0);
+      const double top = pixelY(frame, cell.y1);
+      shapes.push_back({left, top, pixelX(frame, cell.x1) - left, pixelY(frame, cell.y0) - top});
+    }
+  }
+  return shapes;
+}
+
 void valueMapView(std::string& out, const PageData& page,
                   const std::vector<std::optional<double>>& values, const std::string& id,
                   const std::string& scaleTitle, bool small) {
   const double left = small ? 8 : kMarginLeft;
-  const PlotFrame frame =
-      mapFrame(page, left, small ? 4 : kMarginTop, small ? kSmallWidth : kPlotWidth);
+  const PlotFrame frame = small ? planeFrame(page) : mapFrame(page, left, kMarginTop, kPlotWidth);
   const double barTop = frame.top + frame.height + (small ? 18 : 64);
   openSvg(out, small ? kSmallWidth + 16 : kPanelWidth, barTop + (small ? 30 : kBarSpace), id);
   const ColourScale scale = scaleOf(values);
@@ -140,9 +197,13 @@ void valueMapView(std::string& out, const PageData& page,
                        (values[j] ? scaleLabel(*values[j]) : std::string("no points")));
     }
   }
-  out += "<g class=\"cells\">\n";
-  nodeShapes(out, page, frame, fills, titles);
-  out += "</g>\n";
+  if (small) {
+    nodePicture(out, page, frame, fills);
+  } else {
+    out += "<g class=\"cells\">\n";
+    nodeShapes(out, page, frame, fills, titles);
+    out += "</g>\n";
+  }
   frameRect(out, frame);
   if (!small) ticksAndLabels(out, page, frame);
   colourBar(out, frame.left, barTop, small ? frame.width : std::min(frame.width, 300.0), scale,

@@ -4,6 +4,7 @@
 
 #include "common/output.h"
 #include "data/table_input.h"
+#include "view/points_file.h"
 #include "view/run_view.h"
 
 namespace manifit {
@@ -100,6 +101,36 @@ GridShape modelShape(const ModelInput& model) {
   return recogniseShape(model.manifold);
 }
 
+// Where the points lie on the map: the projections file (-p), or the points
+// file (-points) whose rows are matched to the table's; none without either.
+Status readPlacements(const ViewOptions& options, const ModelInput& model,
+                      const TableColumns& columns, std::vector<Projection>& projections) {
+  if (options.projections) {
+    const Status status = readProjections(*options.projections, projections);
+    if (!status.ok()) return status;
+  }
+  if (!options.points) return Status::success();
+  std::vector<PointLine> lines;
+  Status status = readPointsFile(*options.points, model.manifold.nodeCount, lines);
+  if (status.ok()) {
+    status =
+        projectionsOfRows(lines, columns.rowNumbers, *options.points, *options.data, projections);
+  }
+  return status;
+}
+
+// The columns and the nodes' values in the input's units, column by column.
+void fillNodeValues(const ModelInput& model, PageData& page) {
+  page.columns = model.columns;
+  page.valueUnits = model.normalized ? "the input's units" : "the input's (unnormalized) units";
+  page.nodeValues.assign(model.columns.size(), std::vector<double>(model.nodesInput.size(), 0.0));
+  for (size_t j = 0; j < model.nodesInput.size(); ++j) {
+    for (size_t k = 0; k < page.nodeValues.size(); ++k) {
+      page.nodeValues[k][j] = model.nodesInput[j][k];
+    }
+  }
+}
+
 }  // namespace
 
 Status buildModelPage(const ViewOptions& options, PageData& page) {
@@ -117,10 +148,9 @@ Status buildModelPage(const ViewOptions& options, PageData& page) {
   if (table.rows.empty()) return Status::failure("Table file " + *options.data + ": no points\n");
 
   std::vector<Projection> projections;
-  if (options.projections) {
-    status = readProjections(*options.projections, projections);
-    if (!status.ok()) return status;
-  }
+  status = readPlacements(options, model, columns, projections);
+  if (!status.ok()) return status;
+  const bool placed = options.projections || options.points;
   std::vector<std::string> ids;
   std::vector<std::string> labels;
   std::string labelName;
@@ -130,8 +160,9 @@ Status buildModelPage(const ViewOptions& options, PageData& page) {
     if (!status.ok()) return status;
     labelName.clear();
   }
-  const InputNames names{*options.model, *options.data, options.projections, options.labels};
-  status = checkPointFiles(names, table, options.projections ? &projections : nullptr,
+  const InputNames names{*options.model, *options.data,
+                         options.points ? options.points : options.projections, options.labels};
+  status = checkPointFiles(names, table, placed ? &projections : nullptr,
                            options.labels ? &labels : nullptr, model.manifold.dimension);
   if (!status.ok()) return status;
 
@@ -142,16 +173,9 @@ Status buildModelPage(const ViewOptions& options, PageData& page) {
   } else {
     shape = modelShape(model);
   }
-  page.columns = model.columns;
-  page.valueUnits = model.normalized ? "the input's units" : "the input's (unnormalized) units";
-  page.nodeValues.assign(model.columns.size(), std::vector<double>(model.nodesInput.size(), 0.0));
-  for (size_t j = 0; j < model.nodesInput.size(); ++j) {
-    for (size_t k = 0; k < page.nodeValues.size(); ++k) {
-      page.nodeValues[k][j] = model.nodesInput[j][k];
-    }
-  }
-  fillPage(model.manifold, model.summary, table, shape,
-           options.projections ? &projections : nullptr, labels, page);
+  fillNodeValues(model, page);
+  fillPage(model.manifold, model.summary, table, shape, placed ? &projections : nullptr, labels,
+           page);
   page.pointIds = ids;
   page.colourName = labelName;
   page.history = model.history;

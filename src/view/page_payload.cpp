@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "view/page_views.h"
+#include "view/svg_text.h"
 
 namespace manifit {
 
@@ -49,22 +50,8 @@ std::string jsArray(const std::vector<T>& values, F each) {
   return out + "]";
 }
 
-std::string base64(const std::vector<uint8_t>& bytes) {
-  static const char* const kDigits =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string out;
-  out.reserve((bytes.size() + 2) / 3 * 4);
-  for (size_t i = 0; i < bytes.size(); i += 3) {
-    const uint32_t a = bytes[i];
-    const uint32_t b = i + 1 < bytes.size() ? bytes[i + 1] : 0;
-    const uint32_t c = i + 2 < bytes.size() ? bytes[i + 2] : 0;
-    const uint32_t triple = (a << 16) | (b << 8) | c;
-    out += kDigits[(triple >> 18) & 63];
-    out += kDigits[(triple >> 12) & 63];
-    out += i + 1 < bytes.size() ? kDigits[(triple >> 6) & 63] : '=';
-    out += i + 2 < bytes.size() ? kDigits[triple & 63] : '=';
-  }
-  return out;
+std::string base64Bytes(const std::vector<uint8_t>& bytes) {
+  return base64(bytes.data(), bytes.size());
 }
 
 // Little-endian unsigned integers of `width` bytes.
@@ -74,8 +61,7 @@ void appendUnsigned(std::vector<uint8_t>& bytes, uint32_t value, int width) {
 
 uint32_t quantize(double value, double low, double high) {
   if (!(high > low)) return 0;
-  const double t = (value - low) / (high - low);
-  return static_cast<uint32_t>(std::lround(std::min(std::max(t, 0.0), 1.0) * 65535));
+  return static_cast<uint32_t>(std::lround(scalePosition({low, high}, value) * 65535));
 }
 
 // Values of `columns` coordinates per point, each quantized to 16 bits over
@@ -98,7 +84,7 @@ std::string quantizedColumns(const std::vector<Row>& rows, size_t columns) {
       appendUnsigned(bytes, quantize(row[c], low[c], high[c]), 2);
   }
   auto each = [](double v) { return jsNumber(v); };
-  return "{\"data\":\"" + base64(bytes) + "\",\"lo\":" + jsArray(low, each) +
+  return "{\"data\":\"" + base64Bytes(bytes) + "\",\"lo\":" + jsArray(low, each) +
          ",\"hi\":" + jsArray(high, each) + "}";
 }
 
@@ -119,17 +105,17 @@ std::string pointsPayload(const PageData& page, const PointStyle& style) {
   std::vector<uint8_t> bytes;
   bytes.reserve(n * 4);
   for (int node : page.nearest) appendUnsigned(bytes, static_cast<uint32_t>(node), 4);
-  out += ",\"nearest\":\"" + base64(bytes) + "\"";
+  out += ",\"nearest\":\"" + base64Bytes(bytes) + "\"";
   if (!style.classes.empty()) {
     bytes.clear();
     for (int c : style.classes) appendUnsigned(bytes, static_cast<uint32_t>(c), 2);
-    out += ",\"cls\":\"" + base64(bytes) + "\"";
+    out += ",\"cls\":\"" + base64Bytes(bytes) + "\"";
   }
   if (style.numeric) {
     bytes.clear();
     for (double v : page.colourValues)
       appendUnsigned(bytes, quantize(v, style.scale.low, style.scale.high), 2);
-    out += ",\"value\":\"" + base64(bytes) + "\",\"valueLow\":" + jsNumber(style.scale.low) +
+    out += ",\"value\":\"" + base64Bytes(bytes) + "\",\"valueLow\":" + jsNumber(style.scale.low) +
            ",\"valueHigh\":" + jsNumber(style.scale.high);
   }
   if (!page.pointIds.empty()) {
@@ -139,6 +125,28 @@ std::string pointsPayload(const PageData& page, const PointStyle& style) {
 }
 
 }  // namespace
+
+std::string base64(const uint8_t* bytes, size_t size) {
+  static const char* const kDigits =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string out;
+  out.reserve((size + 2) / 3 * 4);
+  for (size_t i = 0; i < size; i += 3) {
+    const uint32_t a = bytes[i];
+    const uint32_t b = i + 1 < size ? bytes[i + 1] : 0;
+    const uint32_t c = i + 2 < size ? bytes[i + 2] : 0;
+    const uint32_t triple = (a << 16) | (b << 8) | c;
+    out += kDigits[(triple >> 18) & 63];
+    out += kDigits[(triple >> 12) & 63];
+    out += i + 1 < size ? kDigits[(triple >> 6) & 63] : '=';
+    out += i + 2 < size ? kDigits[triple & 63] : '=';
+  }
+  return out;
+}
+
+std::string base64(const std::string& bytes) {
+  return base64(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+}
 
 std::string pagePayload(const PageData& page, const PointStyle& style,
                         const std::vector<PlotFrame>& dataFrames, const PlotFrame& map) {
@@ -172,6 +180,15 @@ std::string pagePayload(const PageData& page, const PointStyle& style,
     out += "{\"pair\":\"" + std::string(pairs[i]) + "\",\"box\":" + frameArray(dataFrames[i]) + "}";
   }
   out += "],\"map\":" + frameArray(map) + "},\n";
+  // The component planes are pictures: where each node lies on them.
+  out += "\"planes\":{\"discs\":" + std::string(page.map.discs ? "true" : "false") +
+         ",\"shapes\":" +
+         jsArray(nodeShapesInPixels(page, planeFrame(page)),
+                 [](const std::array<double, 4>& shape) {
+                   return jsArray(std::vector<double>(shape.begin(), shape.end()),
+                                  [](double v) { return manifit::number(v); });
+                 }) +
+         "},\n";
   out += "\"points\":" + pointsPayload(page, style) + "\n};\n";
   return out;
 }

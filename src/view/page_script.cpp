@@ -24,7 +24,7 @@ const char* pageScript() {
   var nearest = decode(P.nearest, Uint32Array);
   var cls = P.cls ? decode(P.cls, Uint16Array) : null;
   var val = P.value ? decode(P.value, Uint16Array) : null;
-  function deq(q, lo, hi) { return lo + (hi - lo) * q / 65535; }
+  function deq(q, lo, hi) { var t = q / 65535; return lo * (1 - t) + hi * t; }
 
   function hexRgb(h) { return [parseInt(h.substr(1, 2), 16), parseInt(h.substr(3, 2), 16), parseInt(h.substr(5, 2), 16)]; }
   var anchors = D.sequence.map(hexRgb);
@@ -130,15 +130,19 @@ const char* pageScript() {
   var info = document.getElementById('info');
   var lit = [];
   function clearHighlight() {
-    lit.forEach(function (e) { e.classList.remove('hl'); });
+    lit.forEach(function (e) {
+      e.classList.remove('hl');
+      if (e.getAttribute('class') === 'plane-mark') e.style.display = 'none';
+    });
     lit = [];
     views.forEach(function (v) { v.over.clearRect(0, 0, v.over.canvas.width, v.over.canvas.height); });
   }
   function ring(ctx, x, y, r) { ctx.beginPath(); ctx.arc(x, y, r, 0, 2 * Math.PI); ctx.stroke(); }
   function highlightNode(k) {
     clearHighlight();
-    lit = nodeElements[k] || [];
+    lit = (nodeElements[k] || []).slice();
     lit.forEach(function (e) { e.classList.add('hl'); });
+    markPlanes(k);
     var shown = 0;
     views.forEach(function (v) {
       var ctx = v.over;
@@ -199,6 +203,47 @@ const char* pageScript() {
     var t = e.target.closest ? e.target.closest('[data-n]') : null;
     if (t && !views.some(function (v) { return v.svg.contains(t); })) highlightNode(+t.getAttribute('data-n'));
   });
+
+  // The component planes are pictures: a mark per plane shows the node, and
+  // the node under the mouse is found from the shapes of the nodes.
+  var PL = D.planes, planeMarks = [];
+  function planeNodeAt(x, y) {
+    var best = -1, bestD = Infinity;
+    PL.shapes.forEach(function (s, j) {
+      if (PL.discs) {
+        var dx = s[0] - x, dy = s[1] - y, d = dx * dx + dy * dy;
+        if (d <= (s[2] + 2) * (s[2] + 2) && d < bestD) { bestD = d; best = j; }
+      } else if (x >= s[0] && x < s[0] + s[2] && y >= s[1] && y < s[1] + s[3]) {
+        best = j;
+      }
+    });
+    return best;
+  }
+  Array.prototype.forEach.call(document.querySelectorAll('svg[id^="view-plane-"]'), function (svg) {
+    var mark = document.createElementNS('http://www.w3.org/2000/svg', PL.discs ? 'circle' : 'rect');
+    mark.setAttribute('class', 'plane-mark');
+    mark.style.display = 'none';
+    svg.appendChild(mark);
+    planeMarks.push(mark);
+    svg.addEventListener('mousemove', function (e) {
+      var r = svg.getBoundingClientRect(), k = planeNodeAt(e.clientX - r.left, e.clientY - r.top);
+      if (k >= 0) highlightNode(k);
+    });
+  });
+  function markPlanes(k) {
+    var s = PL.shapes[k];
+    planeMarks.forEach(function (mark) {
+      if (PL.discs) {
+        mark.setAttribute('cx', s[0]); mark.setAttribute('cy', s[1]); mark.setAttribute('r', s[2] + 1);
+      } else {
+        mark.setAttribute('x', s[0]); mark.setAttribute('y', s[1]);
+        mark.setAttribute('width', s[2]); mark.setAttribute('height', s[3]);
+      }
+      mark.style.display = '';
+      mark.classList.add('hl');
+      lit.push(mark);
+    });
+  }
 
   // Colouring the map view by a variable (or by the hit counts again).
   var mapCells = document.querySelectorAll('#view-map .cell');
@@ -340,6 +385,7 @@ const char* pageStyle() {
          "svg .cell{stroke:#ddd;stroke-width:0.5}\n"
          "svg .hl{stroke:#d00;stroke-width:2.5}\n"
          "svg .node.hl{fill:#d00;r:5px}\n"
+         "svg .plane-mark{fill:none}\n"
          "svg .tick-mark{stroke:#555}\n"
          "svg .stage{stroke:#999;stroke-dasharray:5 3}\n"
          "svg .train-curve{fill:none;stroke:#1f77b4;stroke-width:1.5}\n"

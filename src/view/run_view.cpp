@@ -184,6 +184,7 @@ Status checkPageName(const ViewOptions& options) {
     if (options.weights) inputs.emplace_back("-w", *options.weights);
   }
   if (options.projections) inputs.emplace_back("-p", *options.projections);
+  if (options.points) inputs.emplace_back("-points", *options.points);
   if (options.labels) inputs.emplace_back("-labels", *options.labels);
   return checkOutputsAreNotInputs(inputs, {{"-html", *options.html}});
 }

@@ -76,8 +76,8 @@ void sampleNote(std::string& out, const PageData& page, const PointStyle& style)
   const size_t n = page.pointScores.size();
   const size_t drawn = (n + style.step - 1) / style.step;
   out += "<p class=\"note unscripted\">The pictures of points hold an even sample: " +
-         std::to_string(drawn) + " of the " + std::to_string(n) + " points (every " +
-         std::to_string(style.step) + "th). With scripts on, the page draws all of them.</p>\n";
+         std::to_string(drawn) + " of the " + std::to_string(n) + " points (one in every " +
+         std::to_string(style.step) + "). With scripts on, the page draws all of them.</p>\n";
   out += "<p class=\"note scripted\">All " + std::to_string(n) +
          " points are drawn on canvases over the pictures.</p>\n";
 }

@@ -7,8 +7,8 @@ namespace manifit {
 std::string viewUsage() {
   return "Usage: manifit-view -map file -normdat file -html file [-summary file] [-p file]\n"
          "                    [-labels file] [-type type] [-w file]\n"
-         "   or: manifit-view -model file.json -d table -html file [-p file] [-labels file]\n"
-         "                    [-type type] [-na drop]\n"
+         "   or: manifit-view -model file.json -d table -html file [-points file]\n"
+         "                    [-p file] [-labels file] [-type type] [-na drop]\n"
          "  -map      manifold file written by manifit -o\n"
          "  -normdat  normalized table written by manifit -normdat\n"
          "  -html     page to write\n"
@@ -24,7 +24,11 @@ std::string viewUsage() {
          "  -d        the input table of the run, in any form manifit reads (table file,\n"
          "            CSV, TSV, .npy); it is normalized with the model's means and\n"
          "            deviations\n"
-         "  -na drop  leave out rows of the -d table with missing values\n";
+         "  -points   per-point results of the run (manifit -points) or of manifit-project:\n"
+         "            each row's place on the map, matched to the -d table by row number\n"
+         "  -na drop  leave out rows of the -d table with missing values\n"
+         "  -help     this text\n"
+         "  -version  the version\n";
 }
 
 namespace {
@@ -45,7 +49,7 @@ Status scanViewOptions(int argc, const char* const* argv, ViewOptions& options) 
       {"-map", &options.map},   {"-normdat", &options.normdat}, {"-html", &options.html},
       {"-summary", &summary},   {"-p", &options.projections},   {"-labels", &options.labels},
       {"-type", &options.type}, {"-model", &options.model},     {"-d", &options.data},
-      {"-w", &options.weights}, {"-na", &options.missing}};
+      {"-w", &options.weights}, {"-na", &options.missing},      {"-points", &options.points}};
   for (int i = 1; i < argc; i += 2) {
     const Slot* slot = nullptr;
     for (const Slot& candidate : slots) {
@@ -73,9 +77,13 @@ Status scanViewOptions(int argc, const char* const* argv, ViewOptions& options) 
     if (!options.model) return usageFailure("-d needs -model");
     if (!options.data) return usageFailure("-model needs -d, the table the map was fitted to");
     if (!options.html) return usageFailure("missing -html");
+    if (options.points && options.projections) {
+      return usageFailure("-points and -p both give the points' places on the map; give one");
+    }
     return Status::success();
   }
   if (options.missing) return usageFailure("-na goes with -model and -d");
+  if (options.points) return usageFailure("-points goes with -model and -d");
   for (const Slot& slot : slots) {
     const bool mandatory =
         slot.value == &options.map || slot.value == &options.normdat || slot.value == &options.html;

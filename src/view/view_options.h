@@ -24,6 +24,7 @@ struct ViewOptions {
   std::optional<std::string> data;         // -d: the input table, in any form manifit reads
   std::optional<std::string> weights;      // -w: the run's weights, for the summary check
   std::optional<std::string> missing;      // -na: "drop" leaves out rows with missing values
+  std::optional<std::string> points;       // -points: per-point results (manifit -points)
 };
 
 // The usage text, ending with a line end.

@@ -1,7 +1,7 @@
 // The iris example's page in real Chromium: every view renders, hovering a
 // node shows its values and highlights its points, clicking a variable
-// recolours the map, clicking a legend entry hides its class, and nothing is
-// logged as an error.
+// recolours the map, clicking a legend entry hides its class, nothing is
+// logged as an error, and without script every picture still shows.
 // Usage: node iris_page.test.js <manifit> <manifit-view> <source folder> <work folder>
 'use strict';
 const { execFileSync } = require('child_process');
@@ -111,6 +111,19 @@ async function main() {
     check('and shows it again', (await page.$$eval('#view-data-12 .point', es => es.filter(e => e.style.display === 'none').length)) === 0);
 
     check('no console error', errors.length === 0, errors.join('; '));
+
+    // Without script every picture still shows: all three data views, the
+    // map, the U-matrix, the quality and the component planes.
+    const still = await context.newPage();
+    const cdp = await context.newCDPSession(still);
+    await cdp.send('Emulation.setScriptExecutionDisabled', { value: true });
+    await still.goto('file://' + path.resolve(file));
+    check('the script did not run', await still.evaluate(() => window.manifitReady === undefined).catch(() => true));
+    for (const id of views.concat(['#view-data-13', '#view-data-23'])) {
+      const image = decodePng(await still.locator(id).screenshot());
+      check('without script ' + id + ' is drawn', distinctColours(image) > 20, distinctColours(image) + ' colours');
+    }
+    await still.close();
   } finally {
     await close();
   }

@@ -1,12 +1,16 @@
 // The page of a large table in real Chromium: 200,000 points of 50
 // coordinates on a 20 × 20 map give a page of at most 10 MB that loads with
-// every point painted on the canvases and no console error. The time from
-// navigation to the painted page is printed; scripts/measure-large-page.sh
-// measures it over several runs.
+// every point painted on the canvases and no console error, and that is
+// loaded and painted within 2 s: the time from navigation to the page's
+// signal that its canvases are painted, the fastest of up to three loads.
+// That figure means something only on a machine with a processor to spare,
+// so when every load is slower and the load average exceeds the processor
+// count, the test prints the times and does not judge them.
 // Usage: node large_page.test.js <manifit-view> <work folder> [points]
 'use strict';
 const { execFileSync } = require('child_process');
 const fs = require('fs');
+const os = require('os');
 const path = require('path');
 const { launch, openPage } = require('./browser.js');
 const { check, finish } = require('./check.js');
@@ -18,6 +22,7 @@ const points = Number(pointArg || 200000);
 const dimension = 50;
 const size = 20;
 const limitBytes = 10 * 1000 * 1000;
+const limitMs = 2000;
 
 async function main() {
   fs.rmSync(work, { recursive: true, force: true });
@@ -33,9 +38,25 @@ async function main() {
 
   const { context, close } = await launch();
   try {
-    const { page, errors } = await openPage(context, file);
-    const painted = await page.evaluate(() => window.manifitReadyAt);
-    console.log('loaded and painted in ' + Math.round(painted) + ' ms');
+    // A fresh tab each time; the first load also reads the file from disk.
+    const times = [];
+    let loaded = null;
+    for (let attempt = 0; attempt < 3; attempt++) {
+      if (loaded) await loaded.page.close();
+      loaded = await openPage(context, file);
+      times.push(await loaded.page.evaluate(() => window.manifitReadyAt));
+      if (times[times.length - 1] <= limitMs) break;
+    }
+    const fastest = Math.min.apply(null, times);
+    console.log('loaded and painted in ' + times.map(t => Math.round(t) + ' ms').join(', '));
+    const busy = os.loadavg()[0] > os.cpus().length;
+    if (fastest <= limitMs || !busy) {
+      check('loaded and painted within 2 s', fastest <= limitMs, Math.round(fastest) + ' ms');
+    } else {
+      console.log('NOT JUDGED: the load average ' + os.loadavg()[0].toFixed(1) + ' exceeds the ' +
+        os.cpus().length + ' processors, so the time says little about the page');
+    }
+    const { page, errors } = loaded;
     const data = await page.evaluate(() => ({ count: window.MANIFIT_DATA.points.count, large: window.MANIFIT_DATA.points.large }));
     check('every point is in the page', data.count === points && data.large);
     const canvases = await page.evaluate(() => Array.from(document.querySelectorAll('.points-canvas')).map((c) => {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace manifit {
@@ -32,6 +34,57 @@ TEST(Output, ListenerHearsEveryPieceAsItIsPrinted) {
   }
   EXPECT_EQ(heard, (std::vector<std::string>{"one 1\n", "two", "\n"}));
   EXPECT_EQ(capture.text(), "one 1\ntwo\n");
+}
+
+TEST(Output, ForwardedTextHandsOnPiecesAndTheListenerPrintsOutside) {
+  CapturedOutput outer;
+  CapturedWarnings outerWarnings;
+  std::vector<std::string> heard;
+  {
+    ForwardedText forwarded([&heard](bool warning, const std::string& text) {
+      heard.push_back((warning ? "W:" : "M:") + text);
+      print("[%s]", text.c_str());  // goes where it went before the forwarding
+    });
+    print("one %i\n", 1);
+    warn("careful\n");
+    {
+      CapturedOutput inner;  // a capture made inside takes the text first
+      print("hidden");
+      EXPECT_EQ(inner.text(), "hidden");
+    }
+  }
+  print("after\n");
+  EXPECT_EQ(heard, (std::vector<std::string>{"M:one 1\n", "W:careful\n"}));
+  EXPECT_EQ(outer.text(), "[one 1\n][careful\n]after\n");
+  EXPECT_EQ(outerWarnings.text(), "");
+}
+
+TEST(Output, AListenerThatThrowsLeavesTheReceiversAsTheyWere) {
+  CapturedOutput outer;
+  {
+    ForwardedText forwarded([](bool, const std::string&) { throw std::runtime_error("no"); });
+    EXPECT_THROW(print("x"), std::runtime_error);
+    std::vector<std::string> heard;
+    CapturedOutput inner([&heard](const std::string& text) { heard.push_back(text); });
+    print("y");
+    EXPECT_EQ(heard, std::vector<std::string>{"y"});
+  }
+  print("z");
+  EXPECT_EQ(outer.text(), "z");
+}
+
+TEST(Output, CapturesBelongToTheirThread) {
+  CapturedOutput mine;
+  std::string theirs;
+  std::thread other([&theirs] {
+    CapturedOutput capture;
+    print("other thread");
+    theirs = capture.text();
+  });
+  print("this thread");
+  other.join();
+  EXPECT_EQ(mine.text(), "this thread");
+  EXPECT_EQ(theirs, "other thread");
 }
 
 TEST(Output, StreamDoubleMatchesDefaultStreamFormatting) {

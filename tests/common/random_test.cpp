@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace manifit {
 
 TEST(RandomGenerator, FirstDrawsFromTheStartState) {
@@ -18,6 +20,21 @@ TEST(RandomGenerator, ResultsStayWithinFifteenBits) {
     ASSERT_GE(r, 0);
     ASSERT_LE(r, 32767);
   }
+}
+
+}  // namespace manifit
+
+namespace manifit {
+
+TEST(RandomGenerator, EachThreadDrawsFromItsOwnGenerator) {
+  sharedRandom().state = RandomGenerator::kStartState;
+  const int first = sharedRandom().next();
+  int otherFirst = -1;
+  std::thread other([&otherFirst] { otherFirst = sharedRandom().next(); });
+  other.join();
+  // The other thread started afresh; this one goes on where it was.
+  EXPECT_EQ(otherFirst, first);
+  EXPECT_EQ(sharedRandom().next(), 18467);
 }
 
 }  // namespace manifit

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <new>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "common/output.h"
@@ -123,6 +124,24 @@ TEST(ParallelFor, TheFirstFailingPieceInRangeOrderIsReported) {
     return Status::success();
   });
   EXPECT_EQ(first.message, "piece 0\n");
+}
+
+}  // namespace manifit
+
+namespace manifit {
+
+TEST(ParallelFor, TheThreadCountBelongsToTheCallingThread) {
+  const int saved = workerThreads();
+  setWorkerThreads(3);
+  int seen = 0;
+  std::thread other([&seen] {
+    setWorkerThreads(7);
+    seen = workerThreads();
+  });
+  other.join();
+  EXPECT_EQ(seen, 7);
+  EXPECT_EQ(workerThreads(), 3);
+  setWorkerThreads(saved);
 }
 
 }  // namespace manifit

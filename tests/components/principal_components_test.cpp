@@ -40,7 +40,7 @@ TEST(PrincipalComponents, PointsOnALineGiveThatDirectionWithAllTheVariance) {
   // Points 1 + t (1, -2, 2) / 3 for t = -4 ... 5.
   std::vector<float> values;
   for (int t = -4; t <= 5; ++t) {
-    for (float d : {1.0f, -2.0f, 2.0f}) values.push_back(1.0f + t * d / 3.0f);
+    for (float d : {1.0f, -2.0f, 2.0f}) values.push_back(1.0f + static_cast<float>(t) * d / 3.0f);
   }
   const DataTable table = makeTable(10, 3, values);
   sharedRandom().state = 1;

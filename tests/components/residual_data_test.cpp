@@ -32,8 +32,8 @@ DataTable correlatedTable(int points, int columns, unsigned seed) {
     const float b = normal(random);
     for (int i = 0; i < columns; ++i) {
       const float scale = i % 3 == 0 ? 1e3f : (i % 3 == 1 ? 1.0f : 1e-3f);
-      table.row(j)[i] =
-          scale * (a * (1.0f + i) + b * (i % 2 ? 0.5f : -0.7f) + 0.1f * normal(random) + 3.0f);
+      table.row(j)[i] = scale * (a * (1.0f + static_cast<float>(i)) + b * (i % 2 ? 0.5f : -0.7f) +
+                                 0.1f * normal(random) + 3.0f);
     }
   }
   return table;

@@ -6,6 +6,7 @@
 
 #include "common/parallel.h"
 #include "components/residual_sums.h"
+#include "support/residual_sums_plain.h"
 
 namespace manifit {
 namespace {

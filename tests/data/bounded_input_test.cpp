@@ -54,11 +54,11 @@ TEST(BoundedTable, NulBytesAreRefusedWithTheirLine) {
                                    {"1 1\n7" + nul, 2}}) {
     const std::string path = folder + "/nul.txt";
     writeText(path, text);
-    DataTable nul;
-    status = nul.readTable(path);
+    DataTable refused;
+    status = refused.readTable(path);
     EXPECT_EQ(status.message, "Table file " + path + ", line " + std::to_string(line) +
                                   ": the file holds a NUL byte, so it is not a text file.\n");
-    EXPECT_EQ(nul.pointCount, 0);
+    EXPECT_EQ(refused.pointCount, 0);
   }
 }
 

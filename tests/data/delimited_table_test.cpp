@@ -172,6 +172,27 @@ TEST(DelimitedTable, WarnsWhenTextTurnsANumberColumnIntoALabel) {
             "so it is kept aside as a label, not used as a coordinate.\n");
 }
 
+TEST(DelimitedTable, AColumnWithNoValuesIsLeftAside) {
+  // A delimiter at the end of every line (some spreadsheet exports) gives an
+  // empty last column: not a coordinate whose values are all missing.
+  const Read r = parse("a,b,\n1,2,\n3,4,\n5,7,\n");
+  ASSERT_TRUE(r.status.ok()) << r.status.message;
+  EXPECT_EQ(values(r.table), (std::vector<float>{1, 2, 3, 4, 5, 7}));
+  EXPECT_EQ(r.columns.names, (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(r.columns.textNames, (std::vector<std::string>{"column3"}));
+  ASSERT_EQ(r.columns.warnings.size(), 1u);
+  EXPECT_EQ(r.columns.warnings[0],
+            "Table file t.csv: column 3 holds no values; it is left aside.\n");
+  // A column of NA alone is left aside too; one with some numbers is not.
+  const Read na = parse("x,y,z\n1,NA,2\n3,NA,4\n");
+  ASSERT_TRUE(na.status.ok()) << na.status.message;
+  EXPECT_EQ(na.columns.names, (std::vector<std::string>{"x", "z"}));
+  const Read gap = parse("x,y,z\n1,NA,2\n3,NA,\n");
+  ASSERT_FALSE(gap.status.ok());
+  EXPECT_NE(gap.status.message.find("row 2, column \"z\" has no value"), std::string::npos)
+      << gap.status.message;
+}
+
 TEST(DelimitedTable, ReadsFromAFile) {
   const std::string folder = freshFolder();
   writeText(folder + "/t.csv", "a,b\n1,2\n");

@@ -38,10 +38,30 @@ TEST(ReadTable, RowsFollowTheHeaderWhateverTheLineBreaks) {
     EXPECT_FALSE(table.weighted);
     for (int i = 0; i < 3; ++i) {
       EXPECT_EQ(table.row(i), table.storage.data() + 2 * i);
-      EXPECT_EQ(table.row(i)[0], 2 * i + 1.0f);
-      EXPECT_EQ(table.row(i)[1], 2 * i + 2.0f);
+      EXPECT_EQ(table.row(i)[0], static_cast<float>(2 * i) + 1.0f);
+      EXPECT_EQ(table.row(i)[1], static_cast<float>(2 * i) + 2.0f);
     }
   }
+}
+
+TEST(ReadTable, WordsAfterTheDeclaredPointsDrawAWarningWithTheLine) {
+  DataTable table;
+  std::string path;
+  CapturedWarnings numbers;
+  ASSERT_TRUE(readTableText("2 1\n1\n2\n\n3\n", table, &path).ok());
+  EXPECT_EQ(numbers.text(), "Table file " + path +
+                                ", line 5: more numbers follow the 2 points of 1 coordinates that "
+                                "the header declares; they are not read.\n");
+  CapturedWarnings text;
+  ASSERT_TRUE(readTableText("2 1\n1\n2\n# measured in May\n", table, &path).ok());
+  EXPECT_EQ(text.text(),
+            "Table file " + path +
+                ", line 4: text (\"#\") follows the 2 points of 1 coordinates that the "
+                "header declares; it is not read.\n");
+  CapturedWarnings none;
+  ASSERT_TRUE(readTableText("2 1\n1\n2\n \n", table).ok());
+  EXPECT_EQ(none.text(), "");
+  EXPECT_EQ(table.pointCount, 2);
 }
 
 TEST(ReadTable, HeaderCountsFollowIntegerConversionRules) {

@@ -106,6 +106,21 @@ TEST(DataForms, CsvAndNpyGiveTheSameManifoldFileAsTheTableFormat) {
     EXPECT_EQ(readText(folder + "/m.map"), reference) << table;
     EXPECT_EQ(r.err, "") << table;
   }
+  // Weights as text and as a .npy column give the same weighted map.
+  std::vector<float> weights;
+  std::string text;
+  for (int i = 0; i < 150; ++i) {
+    weights.push_back(static_cast<float>(i % 7) * 0.25f);
+    text += std::to_string(weights.back()) + "\n";
+  }
+  writeText(folder + "/w.txt", text);
+  writeText(folder + "/w.npy", npyArray<double>(weights, 150, 1, false, "<f8"));
+  ASSERT_EQ(run(folder, MANIFIT_BINARY, "-d iris.csv -w w.txt " + kMandatory).status, 0);
+  const std::string weighted = readText(folder + "/m.map");
+  EXPECT_NE(weighted, reference);
+  const RunResult npy = run(folder, MANIFIT_BINARY, "-d f4.npy -w w.npy " + kMandatory);
+  EXPECT_EQ(npy.status, 0) << npy.out;
+  EXPECT_EQ(readText(folder + "/m.map"), weighted);
 }
 
 TEST(DataForms, PointsJoinBackToTheRowsUnderTestAndTake) {
@@ -113,13 +128,16 @@ TEST(DataForms, PointsJoinBackToTheRowsUnderTestAndTake) {
   writeSection(folder);
   writeIrisCsv(folder + "/iris.csv");
   for (const char* split : {"-t 30", "-take 30", ""}) {
-    const RunResult r = run(folder, MANIFIT_BINARY,
-                            std::string("-d iris.csv ") + kMandatory + " -points pts.csv " + split);
+    const RunResult r =
+        run(folder, MANIFIT_BINARY,
+            std::string("-d iris.csv ") + kMandatory + " -p p.txt -points pts.csv " + split);
     ASSERT_EQ(r.status, 0) << r.out << r.err;
     const auto lines = csvLines(readText(folder + "/pts.csv"));
     ASSERT_EQ(lines.size(), 151u) << split;
     EXPECT_EQ(lines[0], (std::vector<std::string>{"row", "id", "species", "part", "node", "u", "v",
                                                   "w", "squared_distance"}));
+    // The fitted rows, in order, are the rows of -p.
+    std::istringstream projections(readText(folder + "/p.txt"));
     int fit = 0, drawn = 0;
     for (size_t i = 1; i < lines.size(); ++i) {
       EXPECT_EQ(lines[i][0], std::to_string(i));
@@ -128,6 +146,11 @@ TEST(DataForms, PointsJoinBackToTheRowsUnderTestAndTake) {
       const std::string& part = lines[i][4];
       if (part == "fit") {
         ++fit;
+        float u = 0, v = 0, w = 0;
+        ASSERT_TRUE(projections >> u >> v >> w);
+        EXPECT_NEAR(std::stof(lines[i][6]), u, 1e-6) << i;
+        EXPECT_NEAR(std::stof(lines[i][7]), v, 1e-6) << i;
+        EXPECT_NEAR(std::stof(lines[i][8]), w, 1e-6) << i;
       } else {
         ++drawn;
         EXPECT_EQ(part, std::string(split).find("-t ") == 0 ? "test" : "discarded");
@@ -166,6 +189,23 @@ TEST(DataForms, ModelFileReproducesThePointsThroughManifitProject) {
     expected.replace(at, 5, ",new,");
   EXPECT_EQ(readText(folder + "/b.csv"), expected);
 
+  // With a test part and a graph grown from the data: every row, fitted or
+  // tested, is projected alike.
+  writeText(folder + "/g.ini", "#ALG1\ngrid.type elgraph\ngrid.size1 12\nepoch.id 1\n");
+  ASSERT_EQ(run(folder, MANIFIT_BINARY,
+                "-d iris.csv -i g.ini -n 1 -o g.map -t 30 -points ga.csv -model g.json")
+                .status,
+            0);
+  ASSERT_EQ(run(folder, MANIFIT_PROJECT_BINARY, "-model g.json -d iris.csv -points gb.csv").status,
+            0);
+  expected = readText(folder + "/ga.csv");
+  for (const char* part : {",fit,", ",test,"}) {
+    for (size_t at = expected.find(part); at != std::string::npos; at = expected.find(part, at))
+      expected.replace(at, std::string(part).size(), ",new,");
+  }
+  EXPECT_NE(readText(folder + "/ga.csv").find(",test,"), std::string::npos);
+  EXPECT_EQ(readText(folder + "/gb.csv"), expected);
+
   const RunResult wrong = run(folder, MANIFIT_PROJECT_BINARY,
                               "-model m.json -d " + kSource + "/examples/wine.txt -points c.csv");
   EXPECT_EQ(wrong.status, 1);
@@ -193,8 +233,8 @@ TEST(DataForms, WarningsGoToStandardErrorWithSuggestions) {
       "manifit: the weights file none.w was not found; the run goes on without weights.\n",
       "x.ini, line 2: grid.szie1 is not a key; did you mean grid.size1?\n",
       "x.ini, line 3: epoch.ep comes before any epoch.id or adapt.id line",
-      "x.ini, line 4: a line beginning with # ends section #ALG1, so the keys after it (from line "
-      "5) are not read",
+      ("x.ini, line 4: a line beginning with # ends section #ALG1, so the keys after it (from line "
+       "5) are not read"),
       "x.ini: section #ALG1 has no training stage",
   };
   for (const char* text : expected) EXPECT_NE(r.err.find(text), std::string::npos) << text << r.err;
@@ -209,16 +249,49 @@ TEST(DataForms, AnOutputThatCannotBeWrittenEndsWithStatusOne) {
   const std::string folder = freshFolder();
   writeSection(folder);
   writeText(folder + "/t.txt", "4 2\n1 2\n3 4\n5 7\n2 1\n");
-  const RunResult r = run(folder, MANIFIT_BINARY,
-                          "-d t.txt " + kMandatory + " -points missing/p.csv -model m.json");
-  EXPECT_EQ(r.status, 1);
+  // Every output but one can be written; that one is named on standard
+  // error and the others are all in place.
+  struct Case {
+    const char* option;
+    const char* file;  // the path that cannot be written
+  };
+  const Case cases[] = {{"-o", "missing/m.map"},
+                        {"-p", "missing/p.txt"},
+                        {"-pcdat", "missing/s.txt"},
+                        {"-points", "missing/p.csv"},
+                        {"-model", "missing/m.json"}};
+  const std::vector<std::pair<std::string, std::string>> all = {{"-o", "m.map"},
+                                                                {"-p", "p.txt"},
+                                                                {"-pcdat", "s.txt"},
+                                                                {"-points", "p.csv"},
+                                                                {"-model", "m.json"}};
+  for (const Case& c : cases) {
+    const std::string run_folder = freshFolder();
+    writeSection(run_folder);
+    writeText(run_folder + "/t.txt", "4 2\n1 2\n3 4\n5 7\n2 1\n");
+    std::string arguments = "-d t.txt -i x.ini -n 1";
+    for (const auto& [option, file] : all) {
+      arguments += " " + option + " " + (option == c.option ? std::string(c.file) : file);
+    }
+    const RunResult r = run(run_folder, MANIFIT_BINARY, arguments);
+    EXPECT_EQ(r.status, 1) << c.option;
+    EXPECT_NE(r.err.find("manifit: not written: " + std::string(c.file) + " (" + c.option + ")\n"),
+              std::string::npos)
+        << r.err;
+    for (const auto& [option, file] : all) {
+      EXPECT_EQ(fileExists(run_folder + "/" + file), option != c.option) << c.option << " " << file;
+    }
+    EXPECT_TRUE(fileExists(run_folder + "/temp")) << c.option;
+    EXPECT_NE(r.out.find("Final MSE"), std::string::npos);
+  }
+  // The summary "temp" cannot replace a folder of that name.
+  ASSERT_EQ(std::system(("mkdir '" + folder + "/temp'").c_str()), 0);
+  const RunResult t = run(folder, MANIFIT_BINARY, "-d t.txt " + kMandatory + " -p p.txt");
+  EXPECT_EQ(t.status, 1);
+  EXPECT_NE(t.out.find("Can not use temp !!!\n"), std::string::npos) << t.out;
+  EXPECT_NE(t.err.find("manifit: not written: temp (summary)\n"), std::string::npos) << t.err;
   EXPECT_TRUE(fileExists(folder + "/m.map"));
-  EXPECT_TRUE(fileExists(folder + "/m.json"));
-  EXPECT_NE(r.err.find("manifit: not written: missing/p.csv (-points)\n"), std::string::npos)
-      << r.err;
-  const RunResult o = run(folder, MANIFIT_BINARY, "-d t.txt -i x.ini -n 1 -o missing/m.map");
-  EXPECT_EQ(o.status, 1);
-  EXPECT_NE(o.err.find("missing/m.map (-o)"), std::string::npos) << o.err;
+  EXPECT_TRUE(fileExists(folder + "/p.txt"));
 }
 
 TEST(DataForms, HelpAndVersion) {
@@ -244,6 +317,16 @@ TEST(DataForms, HelpAndVersion) {
   const RunResult v = run(folder, MANIFIT_VIEW_BINARY, "-h");
   EXPECT_EQ(v.status, 0);
   EXPECT_NE(v.out.find("Usage: manifit-view"), std::string::npos);
+  for (const char* option :
+       {"-map ", "-normdat ", "-html ", "-summary ", "-p ", "-labels ", "-type ", "-w ", "-model ",
+        "-d ", "-points ", "-na ", "-help ", "-version "}) {
+    EXPECT_NE(v.out.find(std::string("  ") + option), std::string::npos) << option;
+  }
+  EXPECT_EQ(run(folder, MANIFIT_VIEW_BINARY, "-version").out.rfind("manifit-view ", 0), 0u);
+  EXPECT_EQ(run(folder, MANIFIT_PROJECT_BINARY, "-version").out.rfind("manifit-project ", 0), 0u);
+  for (const char* option : {"-model ", "-d ", "-points ", "-na ", "-help ", "-version "}) {
+    EXPECT_NE(p.out.find(std::string("  ") + option), std::string::npos) << option;
+  }
 }
 
 }  // namespace manifit

@@ -88,7 +88,7 @@ std::string nodeCountOf(const std::string& manifold) {
   return manifold.substr(at + 8, manifold.find('\n', at + 8) - at - 8);
 }
 
-std::string finalMse(const std::string& output) {
+std::string finalErrorText(const std::string& output) {
   std::smatch match;
   if (!std::regex_search(output, match, std::regex("\nFinal MSE: (.*)\n"))) return "";
   return match[1].str();
@@ -135,7 +135,7 @@ TEST(TrainingRun, EpochsWithoutMinimizationPrintNothing) {
       train(std::string(kLine) + "epoch.id 1\nepoch.minimize false\nepoch.id 2\nepoch.numiter 0\n");
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(progressLineCount(run.output), 0);
-  EXPECT_NE(finalMse(run.output), "");
+  EXPECT_NE(finalErrorText(run.output), "");
 }
 
 TEST(TrainingRun, LargeEpsEndsEachEpochAfterOneIteration) {
@@ -153,7 +153,7 @@ TEST(TrainingRun, OtherStrategyWritesThePlacedGrid) {
   // The same grid placed and not trained by an epoch that does not minimize.
   const TrainedRun placed = train("#ALG1\nepoch.id 1\nepoch.minimize false\n", files);
   ASSERT_EQ(placed.status, 0) << placed.output;
-  EXPECT_EQ(finalMse(other.output), finalMse(placed.output));
+  EXPECT_EQ(finalErrorText(other.output), finalErrorText(placed.output));
   EXPECT_EQ(readText(other.folder + "/out.map"), readText(placed.folder + "/out.map"));
   EXPECT_EQ(readText(other.folder + "/proj.txt"), readText(placed.folder + "/proj.txt"));
   const std::string norm = readText(other.folder + "/norm.txt");

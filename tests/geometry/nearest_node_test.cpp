@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "common/parallel.h"
@@ -66,45 +68,53 @@ Case randomCase(int nodes, int dimension, std::mt19937& random) {
   return c;
 }
 
-// Every supported kernel gives the plain search's nodes and the same bits
-// of the distances.
-void expectSameAsPlain(const Case& c, int limit, int coordinates) {
+// The kernel gives the plain search's nodes and the same bits of the
+// distances.
+void expectSameAsPlain(SearchKernel kernel, const Case& c, int limit, int coordinates) {
   const NodeSearch search = c.search(limit, coordinates);
   const long count = static_cast<long>(c.pointers.size());
   std::vector<int> plainIndex(static_cast<size_t>(count));
   std::vector<float> plainDistance(static_cast<size_t>(count));
   nearestNodesPlain(search, c.pointers.data(), count, plainIndex.data(), plainDistance.data());
-  for (SearchKernel kernel : {SearchKernel::kAvx2, SearchKernel::kAvx512}) {
-    if (!kernelSupported(kernel)) continue;
-    std::vector<int> index(static_cast<size_t>(count), -7);
-    std::vector<float> distance(static_cast<size_t>(count), -7.0f);
-    nearestNodesWith(kernel, search, c.pointers.data(), count, index.data(), distance.data());
-    EXPECT_EQ(plainIndex, index) << "kernel " << static_cast<int>(kernel) << ", " << c.nodes
-                                 << " nodes, limit " << limit << ", coordinates " << coordinates;
-    EXPECT_EQ(0, std::memcmp(plainDistance.data(), distance.data(), sizeof(float) * count));
-  }
+  std::vector<int> index(static_cast<size_t>(count), -7);
+  std::vector<float> distance(static_cast<size_t>(count), -7.0f);
+  nearestNodesWith(kernel, search, c.pointers.data(), count, index.data(), distance.data());
+  EXPECT_EQ(plainIndex, index) << "kernel " << static_cast<int>(kernel) << ", " << c.nodes
+                               << " nodes, limit " << limit << ", coordinates " << coordinates;
+  EXPECT_EQ(0, std::memcmp(plainDistance.data(), distance.data(), sizeof(float) * count));
 }
 
-TEST(NearestNode, VectorKernelsMatchThePlainSearchForEveryNodeAndCoordinateCount) {
+// Each test runs once per kernel and skips a kernel this build or this
+// processor cannot run.
+class EveryKernel : public ::testing::TestWithParam<SearchKernel> {
+ protected:
+  void SetUp() override {
+    if (!kernelSupported(GetParam())) {
+      GTEST_SKIP() << "kernel " << static_cast<int>(GetParam()) << " is not available here";
+    }
+  }
+};
+
+TEST_P(EveryKernel, MatchesThePlainSearchForEveryNodeAndCoordinateCount) {
   std::mt19937 random(17);
   for (int nodes = 1; nodes <= 129; ++nodes) {
     const Case c = randomCase(nodes, 1 + (nodes * 7) % 60, random);
-    expectSameAsPlain(c, nodes, c.dimension);
+    expectSameAsPlain(GetParam(), c, nodes, c.dimension);
   }
   for (int dimension = 1; dimension <= 60; ++dimension) {
     const Case c = randomCase(1 + (dimension * 13) % 129, dimension, random);
-    expectSameAsPlain(c, c.nodes, dimension);
+    expectSameAsPlain(GetParam(), c, c.nodes, dimension);
   }
 }
 
-TEST(NearestNode, PartOfTheNodesAndOfTheCoordinates) {
+TEST_P(EveryKernel, PartOfTheNodesAndOfTheCoordinates) {
   std::mt19937 random(5);
   const Case c = randomCase(70, 9, random);
   for (int limit : {0, 1, 15, 16, 17, 33, 69})
-    for (int coordinates : {0, 1, 4, 9}) expectSameAsPlain(c, limit, coordinates);
+    for (int coordinates : {0, 1, 4, 9}) expectSameAsPlain(GetParam(), c, limit, coordinates);
 }
 
-TEST(NearestNode, TiesGoToTheLowestIndexInEveryLane) {
+TEST_P(EveryKernel, TiesGoToTheLowestIndexInEveryLane) {
   // 40 copies of one node: every lane of every block ties; the first wins.
   Case c;
   c.nodes = 40;
@@ -112,16 +122,15 @@ TEST(NearestNode, TiesGoToTheLowestIndexInEveryLane) {
   c.cache.assign(120, 1.0f);
   c.points = {{1, 1, 1}, {0, 0, 0}, {2, 2, 2}};
   c.finish();
-  expectSameAsPlain(c, 40, 3);
   std::vector<int> index(3);
   std::vector<float> distance(3);
-  nearestNodesWith(bestKernel(), c.search(40, 3), c.pointers.data(), 3, index.data(),
+  nearestNodesWith(GetParam(), c.search(40, 3), c.pointers.data(), 3, index.data(),
                    distance.data());
   EXPECT_EQ((std::vector<int>{0, 0, 0}), index);
   EXPECT_EQ((std::vector<float>{0.0f, 3.0f, 3.0f}), distance);
 }
 
-TEST(NearestNode, OverflowingAndNotANumberDistancesAreNeverNearest) {
+TEST_P(EveryKernel, OverflowingAndNotANumberDistancesAreNeverNearest) {
   Case c;
   c.nodes = 20;
   c.dimension = 2;
@@ -133,15 +142,80 @@ TEST(NearestNode, OverflowingAndNotANumberDistancesAreNeverNearest) {
   // A point whose distance to every node overflows has no nearest node.
   c.points = {{0.0f, 0.0f}, {-3e30f, 0.0f}, {std::numeric_limits<float>::quiet_NaN(), 0.0f}};
   c.finish();
-  expectSameAsPlain(c, 20, 2);
   std::vector<int> index(3);
   std::vector<float> distance(3);
-  nearestNodesWith(bestKernel(), c.search(20, 2), c.pointers.data(), 3, index.data(),
+  nearestNodesWith(GetParam(), c.search(20, 2), c.pointers.data(), 3, index.data(),
                    distance.data());
   EXPECT_EQ((std::vector<int>{17, -1, -1}), index);
   EXPECT_EQ(1.0f, distance[0]);
   EXPECT_EQ(std::numeric_limits<float>::infinity(), distance[1]);
   EXPECT_EQ(std::numeric_limits<float>::infinity(), distance[2]);
+}
+
+std::string kernelTestName(const ::testing::TestParamInfo<SearchKernel>& info) {
+  switch (info.param) {
+    case SearchKernel::kPlain:
+      return "Plain";
+    case SearchKernel::kAvx2:
+      return "Avx2";
+    case SearchKernel::kAvx512:
+      return "Avx512";
+  }
+  return "Unknown";
+}
+
+INSTANTIATE_TEST_SUITE_P(Kernels, EveryKernel,
+                         ::testing::Values(SearchKernel::kPlain, SearchKernel::kAvx2,
+                                           SearchKernel::kAvx512),
+                         kernelTestName);
+
+TEST(KernelRequest, NamesAKernelOrFallsBackToTheFastestWithAReason) {
+  const KernelRequest none = readKernelRequest(nullptr);
+  EXPECT_EQ(fastestKernel(), none.kernel);
+  EXPECT_EQ("", none.problem);
+  EXPECT_EQ("", readKernelRequest("").problem);
+
+  const KernelRequest plain = readKernelRequest("plain");
+  EXPECT_EQ(SearchKernel::kPlain, plain.kernel);
+  EXPECT_EQ("", plain.problem);
+
+  for (const char* name : {"avx2", "avx512"}) {
+    const SearchKernel asked =
+        std::string(name) == "avx2" ? SearchKernel::kAvx2 : SearchKernel::kAvx512;
+    const KernelRequest request = readKernelRequest(name);
+    if (kernelSupported(asked)) {
+      EXPECT_EQ(asked, request.kernel);
+      EXPECT_EQ("", request.problem);
+    } else {
+      EXPECT_EQ(fastestKernel(), request.kernel);
+      EXPECT_NE(std::string::npos, request.problem.find(name)) << request.problem;
+    }
+  }
+
+  for (const char* wrong : {"AVX2", "sse", "plain ", "avx"}) {
+    const KernelRequest request = readKernelRequest(wrong);
+    EXPECT_EQ(fastestKernel(), request.kernel) << wrong;
+    EXPECT_NE(std::string::npos,
+              request.problem.find("MANIFIT_KERNEL=" + std::string(wrong) + " is not a kernel"))
+        << request.problem;
+    EXPECT_EQ('\n', request.problem.back());
+  }
+}
+
+// The suite runs once per forced kernel: the searches of the whole process
+// use the kernel MANIFIT_KERNEL names whenever it is supported.
+TEST(KernelRequest, TheEnvironmentsKernelIsTheOneUsed) {
+  const char* value = std::getenv("MANIFIT_KERNEL");
+  const KernelRequest request = readKernelRequest(value);
+  EXPECT_EQ(request.kernel, bestKernel());
+  EXPECT_EQ(request.problem, kernelRequestWarning());
+  if (value == nullptr || *value == '\0') {
+    EXPECT_EQ(fastestKernel(), bestKernel());
+  } else if (request.problem.empty()) {
+    EXPECT_EQ(value, std::string(bestKernel() == SearchKernel::kPlain  ? "plain"
+                                 : bestKernel() == SearchKernel::kAvx2 ? "avx2"
+                                                                       : "avx512"));
+  }
 }
 
 TEST(NearestNode, TheOutcomeDoesNotDependOnTheThreadCount) {

@@ -105,7 +105,7 @@ TEST(PrunedSearch, FormsFewDistancesWhenNodesBarelyMove) {
   long full = 0;
   expectSameOverMoves(s, 8, 0.002f, random, &formed, &full);
   ASSERT_GT(full, 0);
-  EXPECT_LT(static_cast<double>(formed) / full, 0.25);
+  EXPECT_LT(static_cast<double>(formed) / static_cast<double>(full), 0.25);
 }
 
 // Ties everywhere: nodes and points on a coarse lattice, duplicate nodes,
@@ -116,7 +116,8 @@ TEST(PrunedSearch, KeepsTiesToTheLowestIndex) {
   for (int dimension : {1, 2, 5}) {
     Scene s;
     s.dimension = dimension;
-    for (int j = 0; j < 60 * dimension; ++j) s.nodes.push_back(0.5f * lattice(random));
+    for (int j = 0; j < 60 * dimension; ++j)
+      s.nodes.push_back(0.5f * static_cast<float>(lattice(random)));
     for (int j = 0; j < 10; ++j)  // coinciding nodes
       std::copy_n(&s.nodes[static_cast<size_t>(j) * dimension], dimension,
                   &s.nodes[static_cast<size_t>(j + 20) * dimension]);
@@ -128,7 +129,7 @@ TEST(PrunedSearch, KeepsTiesToTheLowestIndex) {
       for (int k = 0; k < dimension; ++k)
         x[static_cast<size_t>(k)] = p % 3 == 0   ? a[k]
                                     : p % 3 == 1 ? 0.5f * (a[k] + b[k])
-                                                 : 0.25f * lattice(random);
+                                                 : 0.25f * static_cast<float>(lattice(random));
       s.points.push_back(x);
       if (p % 7 == 0) s.points.push_back(x);  // a duplicate point
     }

@@ -90,7 +90,9 @@ TEST(Extrapolation, RegularLatticeIsExtendedWithTheSameSpacing) {
   // 4 nodes per row, 3 rows, on a tilted plane; all values exact in binary.
   RectangularGrid grid(4, 3, 3);
   auto lattice = [](int row, int column) {
-    return std::vector<float>{1.0f + 0.5f * column, -2.0f + 0.25f * row, 0.125f * column};
+    return std::vector<float>{1.0f + 0.5f * static_cast<float>(column),
+                              -2.0f + 0.25f * static_cast<float>(row),
+                              0.125f * static_cast<float>(column)};
   };
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 4; ++j) grid.nodes[i * 4 + j] = lattice(i, j);

@@ -86,13 +86,13 @@ TEST(Gmse, MeasuresCurrentPositionsAgainstTheRefreshedReference) {
   reference.nodes[1] = {3, 0};  // stale in the reference's cache: gmse refreshes it
   grid.nodes[0] = {0, 2};       // stale in this grid's cache: gmse reads the positions
   // Nearest squared distances: 1 (to (0, 1)) and 16 (to (3, 0)).
-  EXPECT_DOUBLE_EQ(std::sqrt(17.0 / 2.0), grid.gmse(reference));
+  EXPECT_DOUBLE_EQ(std::sqrt(17.0 / 2.0), grid.rmsDistanceTo(reference));
   EXPECT_EQ((std::vector<float>{0, 1, 3, 0}), reference.nodeCache);
 
   Grid far = gridAt({{1e6f, 0.0f}});
   // Far beyond a finite start value of 1e10, the nearest reference node counts.
   const float d = 1e6f - 3.0f;
-  EXPECT_DOUBLE_EQ(std::sqrt(static_cast<double>(d * d)), far.gmse(reference));
+  EXPECT_DOUBLE_EQ(std::sqrt(static_cast<double>(d * d)), far.rmsDistanceTo(reference));
 }
 
 }  // namespace
@@ -130,12 +130,12 @@ TEST(AssignToNodes, CacheSearchMatchesThePlainSearchOnRandomGrids) {
       grid.nodeCount = nodeCount;
       grid.allocate();
       for (std::vector<float>& node : grid.nodes) {
-        for (float& value : node) value = 0.5f * coordinate(generator);
+        for (float& value : node) value = 0.5f * static_cast<float>(coordinate(generator));
       }
       grid.refreshNodeCache();
       std::vector<std::vector<float>> points(40, std::vector<float>(dimension));
       for (std::vector<float>& p : points) {
-        for (float& value : p) value = 0.25f * coordinate(generator);
+        for (float& value : p) value = 0.25f * static_cast<float>(coordinate(generator));
       }
       DataTable table = makeTable(points);
       NodeAssignment assignment;

@@ -20,7 +20,8 @@ namespace {
 RectangularGrid planarRectangle(float scale) {
   RectangularGrid grid(3, 3, 2);
   for (int i = 0; i < 3; ++i) {
-    for (int j = 0; j < 3; ++j) grid.nodes[i * 3 + j] = {scale * j, scale * i};
+    for (int j = 0; j < 3; ++j)
+      grid.nodes[i * 3 + j] = {scale * static_cast<float>(j), scale * static_cast<float>(i)};
   }
   grid.refreshNodeCache();
   return grid;

@@ -11,9 +11,9 @@
 #include "linalg/csc_mult_add.h"
 #include "linalg/ic_preconditioner.h"
 #include "linalg/matrix_builders.h"
-#include "linalg/mv_vector_double.h"
-#include "linalg/mv_vector_int.h"
+#include "linalg/mv_vector.h"
 #include "linalg/vector_arithmetic.h"
+#include "support/vector_operators.h"
 
 namespace manifit {
 
@@ -46,7 +46,7 @@ TEST(FatalStatus, MissingDiagonalReturnsTheMessageAndTheProcessGoesOn) {
   const CompColMatrix sound = convert(2, 2, {{0, 0, 4}, {1, 1, 9}});
   Status applied = guarded([&sound] {
     const IcPreconditioner m(sound);
-    const MV_Vector_double z = m.apply(vectorOf({8, 27}));
+    const MV_Vector_double z = preconditioned(m, vectorOf({8, 27}));
     EXPECT_EQ(doublesOf(z), (std::vector<double>{2, 3}));
   });
   EXPECT_TRUE(applied.ok()) << applied.message;
@@ -67,7 +67,7 @@ TEST(FatalStatus, ShapeAndDescriptorConditions) {
                 }),
                 "IC Preconditioner: matrix is not square!\n", kError);
   const IcPreconditioner m(square);
-  expectFailure(guarded([&m] { m.apply(vectorOf({1})); }),
+  expectFailure(guarded([&m] { preconditioned(m, vectorOf({1})); }),
                 "IC Preconditioner: vector length does not match the matrix order!\n", kError);
   const int transa = 0;
   const int one = 1;

@@ -6,6 +6,7 @@
 
 #include "linalg/fatal_exit.h"
 #include "linalg/matrix_builders.h"
+#include "support/vector_operators.h"
 
 namespace manifit {
 
@@ -28,7 +29,7 @@ TEST(IcPreconditioner, DiagonalMatrix) {
   EXPECT_EQ(doublesOf(m.values), (std::vector<double>{2, 3}));
   EXPECT_EQ(intsOf(m.col_start), (std::vector<int>{0, 1, 2}));
   const MV_Vector_double r = vectorOf({8, 27});
-  EXPECT_EQ(doublesOf(m.apply(r)), (std::vector<double>{2, 3}));
+  EXPECT_EQ(doublesOf(preconditioned(m, r)), (std::vector<double>{2, 3}));
   EXPECT_EQ(doublesOf(r), (std::vector<double>{8, 27}));
 }
 
@@ -40,7 +41,7 @@ TEST(IcPreconditioner, TridiagonalFactorIsTheCholeskyFactor) {
   const double root = std::sqrt(3.75);
   EXPECT_EQ(doublesOf(m.values), (std::vector<double>{2, -0.5, root, -1 / root,
                                                       std::sqrt(4 - (1 / root) * (1 / root))}));
-  const std::vector<double> z = doublesOf(m.apply(vectorOf({1, 1, 1})));
+  const std::vector<double> z = doublesOf(preconditioned(m, vectorOf({1, 1, 1})));
   ASSERT_EQ(z.size(), 3u);
   EXPECT_NEAR(z[0], 5.0 / 14, 1e-15);
   EXPECT_NEAR(z[1], 6.0 / 14, 1e-15);
@@ -79,12 +80,12 @@ TEST(IcPreconditioner, LowerOnlyAndUnsortedColumnsGiveTheSameFactor) {
 
 TEST(IcPreconditioner, OrderZeroAndOne) {
   const IcPreconditioner empty(convert(0, 0, {}));
-  EXPECT_EQ(empty.apply(MV_Vector_double(0)).length(), 0);
+  EXPECT_EQ(preconditioned(empty, MV_Vector_double(0)).length(), 0);
   MV_Vector_double nothing;
   empty.applyInto(MV_Vector_double(), nothing);
   EXPECT_EQ(nothing.length(), 0);
   const IcPreconditioner single = factorOf({{16}});
-  EXPECT_EQ(doublesOf(single.apply(vectorOf({8}))), (std::vector<double>{0.5}));
+  EXPECT_EQ(doublesOf(preconditioned(single, vectorOf({8}))), (std::vector<double>{0.5}));
 }
 
 // A pivot that is not positive falls back to the column's original diagonal
@@ -96,7 +97,8 @@ TEST(IcPreconditioner, NonPositivePivotsFallBack) {
   // A zero and a negative diagonal entry fall back to 1.
   const IcPreconditioner singular(convert(3, 3, {{0, 0, 0.0}, {1, 1, -4}, {2, 2, 9}}));
   EXPECT_EQ(doublesOf(singular.values), (std::vector<double>{1, 1, 3}));
-  EXPECT_EQ(doublesOf(singular.apply(vectorOf({2, 3, 9}))), (std::vector<double>{2, 3, 1}));
+  EXPECT_EQ(doublesOf(preconditioned(singular, vectorOf({2, 3, 9}))),
+            (std::vector<double>{2, 3, 1}));
   // A not-a-number entry does not spread into the pivot either.
   const IcPreconditioner undefined = factorOf({{std::nan(""), 0}, {0, 4}});
   EXPECT_EQ(doublesOf(undefined.values), (std::vector<double>{1, 2}));
@@ -128,7 +130,7 @@ TEST(IcPreconditionerDeathTest, ShapeChecks) {
   EXPECT_EXIT(
       {
         watchStandardError();
-        endAsTheProgramDoes([&] { m.apply(vectorOf({1, 1})); });
+        endAsTheProgramDoes([&] { preconditioned(m, vectorOf({1, 1})); });
       },
       ExitedWithCode(1),
       exactly("IC Preconditioner: vector length does not match the matrix order!\n"));

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "linalg/fatal_exit.h"
-#include "linalg/mv_vector_double.h"
-#include "linalg/mv_vector_int.h"
+#include "linalg/mv_vector.h"
 
 namespace manifit {
 
@@ -63,7 +62,8 @@ TEST(MvVector, AssignmentResizesAndCopies) {
   EXPECT_EQ(target.data(), storage);
   EXPECT_EQ(target[2], -1.0);
 
-  target = target;
+  const MV_Vector_double& itself = target;
+  target = itself;
   EXPECT_EQ(target.length(), 3);
   EXPECT_EQ(target[1], -1.0);
 

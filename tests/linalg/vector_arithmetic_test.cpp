@@ -4,6 +4,7 @@
 
 #include "linalg/fatal_exit.h"
 #include "linalg/matrix_builders.h"
+#include "support/vector_operators.h"
 
 namespace manifit {
 

@@ -9,8 +9,9 @@
 #include "linalg/coord_matrix.h"
 #include "linalg/ic_preconditioner.h"
 #include "linalg/matrix_builders.h"
-#include "linalg/mv_vector_double.h"
+#include "linalg/mv_vector.h"
 #include "linalg/vector_arithmetic.h"
+#include "support/vector_operators.h"
 #include "training/sparse_system.h"
 
 namespace manifit {
@@ -57,7 +58,7 @@ Outcome plainConjugateGradient(const CompColMatrix& A, const std::vector<double>
   MV_Vector_double p;
   double rhoPrev = 0.0;
   for (int i = 1; i <= limit; ++i) {
-    const MV_Vector_double z = M.apply(r);
+    const MV_Vector_double z = preconditioned(M, r);
     const double rho = dot(r, z);
     if (i == 1) {
       p = z;

@@ -68,7 +68,7 @@ TEST_F(EpochTest, ProgressLinesAndWhatTheyReport) {
   // The last line reports the error of the assignment it was computed on.
   std::smatch match;
   ASSERT_TRUE(std::regex_match(lines[2], match, format));
-  EXPECT_EQ(match[2].str(), streamDouble(map.mse()));
+  EXPECT_EQ(match[2].str(), streamDouble(map.trainingRms()));
 }
 
 TEST_F(EpochTest, TestTableAndReferenceGridExtendTheLine) {
@@ -91,7 +91,7 @@ TEST_F(EpochTest, TestTableAndReferenceGridExtendTheLine) {
   std::smatch match;
   ASSERT_TRUE(std::regex_match(capture.text(), match, format)) << capture.text();
   char gmse[32];
-  std::snprintf(gmse, sizeof gmse, "%5.4f", grid->gmse(reference));
+  std::snprintf(gmse, sizeof gmse, "%5.4f", grid->rmsDistanceTo(reference));
   EXPECT_EQ(match[2].str(), gmse);
 }
 
@@ -135,7 +135,8 @@ float movement(const std::vector<std::vector<float>>& before, const Grid& grid) 
   float sum = 0.0f;
   for (int i = 0; i < grid.nodeCount; ++i) {
     for (int k = 0; k < grid.dimension; ++k) {
-      sum += std::fabs(static_cast<double>(before[i][k]) - static_cast<double>(grid.nodes[i][k]));
+      sum = static_cast<float>(sum + std::fabs(static_cast<double>(before[i][k]) -
+                                               static_cast<double>(grid.nodes[i][k])));
     }
   }
   return sum / static_cast<float>(grid.dimension) / static_cast<float>(grid.nodeCount);
@@ -229,7 +230,7 @@ TEST_F(EpochTest, IsolatedNodeKeepsItsPlace) {
     for (int k = 0; k < 4; ++k) {
       double sum = 0.0;
       for (int p : points) sum += iris.table.row(p)[k];
-      EXPECT_NEAR(grid->nodes[i][k], sum / points.size(), 1e-4);
+      EXPECT_NEAR(grid->nodes[i][k], sum / static_cast<double>(points.size()), 1e-4);
     }
   }
 }

@@ -79,7 +79,7 @@ TEST(RunGraphSchedule, GrowsTheGraphThenRunsTheStagesWithoutAStrategyLine) {
     for (float x : node) EXPECT_TRUE(std::isfinite(x));
   }
   map.assignPoints();
-  EXPECT_TRUE(std::isfinite(map.mse()));
+  EXPECT_TRUE(std::isfinite(map.trainingRms()));
   EXPECT_NE(readWholeFile("mas"), "<missing>");
 }
 

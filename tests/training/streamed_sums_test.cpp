@@ -9,6 +9,7 @@
 
 #include "common/parallel.h"
 #include "grid/centroid_sums.h"
+#include "support/rhs_plain.h"
 #include "training_fixture.h"
 
 namespace manifit {
@@ -32,13 +33,13 @@ class StreamedSumsTest : public ::testing::Test {
     map.assignPoints();
   }
 
-  // Every coordinate's computeRhs against the all-coordinates pass, bit for bit.
+  // Every coordinate's plain right-hand side against the all-coordinates pass, bit for bit.
   void expectSameRhs() {
     std::vector<double> all;
     map.computeAllRhs(all);
     std::vector<double> one(37);
     for (int k = 0; k < 9; ++k) {
-      map.computeRhs(k, one.data());
+      computeRhsPlain(map, k, one.data());
       for (int i = 0; i < 37; ++i) {
         const double expected = one[static_cast<size_t>(i)];
         const double got = all[static_cast<size_t>(i) * 9 + k];
@@ -55,8 +56,8 @@ class StreamedSumsTest : public ::testing::Test {
     std::vector<double> sums;
     map.computeAllRhs(rhs, &sums);
     ASSERT_EQ(rhs.size(), sums.size()) << what;
-    const double plain = map.mse();
-    const double reused = map.mse(sums);
+    const double plain = map.trainingRms();
+    const double reused = map.trainingRms(sums);
     EXPECT_EQ(0, std::memcmp(&plain, &reused, sizeof plain))
         << what << ": " << plain << " against " << reused;
     // The right-hand sides themselves are the same with or without the sums.
@@ -115,8 +116,8 @@ TEST_F(StreamedSumsTest, ErrorFigureFromTheRightHandSideSumsIsTheSame) {
   std::swap(map.assignment.lists[3].front(), map.assignment.lists[3].back());
   expectSameError("unordered list");
   // Sums of the wrong size are not trusted: the figure makes its own pass.
-  const double plain = map.mse();
-  const double refused = map.mse(std::vector<double>(3, 1.0));
+  const double plain = map.trainingRms();
+  const double refused = map.trainingRms(std::vector<double>(3, 1.0));
   EXPECT_EQ(0, std::memcmp(&plain, &refused, sizeof plain));
 }
 

@@ -111,13 +111,15 @@ TEST(IrisPageTest, HoldsEveryPointNodeAndEdgeOfTheRun) {
   std::vector<XmlElement> elements;
   std::string error;
   ASSERT_TRUE(parseXml(readWholeFile(page), elements, error)) << error;
-  // Three data views (components 1-2, 1-3, 2-3); the map, the U-matrix, the
-  // quality and the four component planes each with one cell per node.
+  // Three data views (components 1-2, 1-3, 2-3); the map, the U-matrix and
+  // the quality each with one cell per node; four component planes, each a
+  // picture.
   EXPECT_EQ(countElements(elements, "circle", "point"), 3 * 150);
   EXPECT_EQ(countElements(elements, "circle", "node"), 3 * map.nodeCount);
   EXPECT_EQ(countElements(elements, "line", "edge"), 3 * map.edgeCount);
   EXPECT_EQ(countElements(elements, "circle", "map-point"), 150);
-  EXPECT_EQ(countElements(elements, "rect", "cell"), (3 + 4) * map.nodeCount);
+  EXPECT_EQ(countElements(elements, "rect", "cell"), 3 * map.nodeCount);
+  EXPECT_EQ(countElements(elements, "image", "cells-picture"), 4);
   const std::string text = readWholeFile(page);
   EXPECT_NE(text.find("rectangle (simplerectangular), 10 &#215; 10 nodes"), std::string::npos);
   EXPECT_NE(text.find("virginica"), std::string::npos);

@@ -5,6 +5,7 @@
 #include "common/output.h"
 #include "view/model_input.h"
 #include "view/model_page.h"
+#include "view/points_file.h"
 #include "view/run_view.h"
 #include "view/view_fixture.h"
 
@@ -246,6 +247,82 @@ TEST(ModelPageTest, WarnsOfOtherColumnNamesAndAnotherPointCount) {
                 "the map.\n");
 }
 
+// The per-point file of the run of writeModelRun: row, the text column
+// "kind", part, node, u, v, w, squared distance; `dropped` adds row 9 as a
+// row left out for a missing value.
+std::string pointsText(bool dropped) {
+  std::string text = "row,kind,part,node,u,v,w,squared_distance\n";
+  const char* kinds[] = {"x", "x", "x", "y", "y", "y", "z", "z"};
+  for (size_t p = 0; p < rectangleRows().size(); ++p) {
+    const std::vector<double>& row = rectangleRows()[p];
+    text += std::to_string(p + 1) + "," + kinds[p] + (p % 3 == 2 ? ",test," : ",fit,") + "0," +
+            std::to_string(row[0]) + "," + std::to_string(row[1]) + ",0,0.5\n";
+  }
+  if (dropped) text += "9,\"z, \"\"q\"\"\",dropped,,,,,\n";
+  return text;
+}
+
+TEST(ModelPageTest, ThePerPointFilePlacesThePointsAsTheProjectionsDo) {
+  const std::string folder = writeModelRun("model_points");
+  const std::string runFolder = writeRectangleRun("model_points_run");
+  writeWholeFile(folder + "/points.csv", pointsText(true));
+  CapturedOutput capture;
+  std::vector<std::string> arguments = modelRunArguments(folder, "table.csv");
+  arguments.insert(arguments.end(), {"-p", runFolder + "/proj"});
+  ASSERT_EQ(runViewWith(arguments), 0);
+  const std::string fromProjections = picture(readWholeFile(folder + "/page.html"), "view-map");
+  arguments = modelRunArguments(folder, "table.csv");
+  arguments.insert(arguments.end(), {"-points", folder + "/points.csv"});
+  ASSERT_EQ(runViewWith(arguments), 0);
+  const std::string fromPoints = picture(readWholeFile(folder + "/page.html"), "view-map");
+  EXPECT_FALSE(fromPoints.empty());
+  EXPECT_EQ(fromPoints, fromProjections);
+  // Without either, the points sit at their nearest nodes: another picture.
+  ASSERT_EQ(runViewWith(modelRunArguments(folder, "table.csv")), 0);
+  EXPECT_NE(picture(readWholeFile(folder + "/page.html"), "view-map"), fromPoints);
+}
+
+TEST(PointsFileTest, ReadsTheResultsAndMatchesThemToTheTableRows) {
+  std::vector<PointLine> lines;
+  ASSERT_TRUE(parsePointsFile(pointsText(true), "p.csv", 6, lines).ok());
+  ASSERT_EQ(lines.size(), 8u);  // the dropped row carries no results
+  EXPECT_EQ(lines[2].part, "test");
+  EXPECT_EQ(lines[7].row, 8);
+  std::vector<Projection> places;
+  // The table of rows 1, 2, 4 to 8 (row 3 left out by the viewer's -na drop
+  // would be refused: the file has a line for it).
+  const Status extra = projectionsOfRows(lines, {1, 2, 4, 5, 6, 7, 8}, "p.csv", "t.csv", places);
+  EXPECT_EQ(extra.message, "p.csv: row 3 is not a row of t.csv\n");
+  const Status missing =
+      projectionsOfRows(lines, {1, 2, 3, 4, 5, 6, 7, 8, 9}, "p.csv", "t.csv", places);
+  EXPECT_EQ(missing.message, "p.csv: no results for row 9 of t.csv\n");
+  ASSERT_TRUE(projectionsOfRows(lines, {1, 2, 3, 4, 5, 6, 7, 8}, "p.csv", "t.csv", places).ok());
+  EXPECT_EQ(places[7][0], lines[7].coordinates[0]);
+
+  struct Case {
+    std::string text;
+    std::string message;
+  };
+  const std::string header = "row,part,node,u,v,w,squared_distance\n";
+  const Case cases[] = {
+      {"", "p.csv: the file is empty\n"},
+      {"row,node,u,v,w\n1,0,0,0,0\n", "p.csv, line 1: not a per-point file of manifit -points"},
+      {header + "1,fit,6,0,0,0,0\n",
+       "p.csv, line 2: the node \"6\" is not a node of the map (0 to 5)"},
+      {header + "1,fit,0,0,nan,0,0\n",
+       "p.csv, line 2: the grid coordinate v \"nan\" is not a finite"},
+      {header + "2,fit,0,0,0,0,0\n1,fit,0,0,0,0,0\n", "p.csv, line 3: row 1 comes after row 2"},
+      {header + "x,fit,0,0,0,0,0\n", "p.csv, line 2: the row \"x\" is not a row number"},
+      {header + "1,fit,0,0,0,0\n", "p.csv, line 2: 6 fields, but the header has 7"},
+      {header + "1,\"fit,0,0,0,0,0\n", "p.csv: a quoted field that begins on line 2 never closes"},
+  };
+  for (const Case& c : cases) {
+    const Status status = parsePointsFile(c.text, "p.csv", 6, lines);
+    EXPECT_EQ(status.message.substr(0, c.message.size()), c.message) << c.text;
+    EXPECT_EQ(status.message.back(), '\n');
+  }
+}
+
 // Each failure: the message on standard error and exit status 1.
 TEST(ModelPageDeathTest, RefusesMixedFormsAndFilesThatDoNotBelongTogether) {
   const std::string folder = writeModelRun("model_bad");
@@ -264,6 +341,14 @@ TEST(ModelPageDeathTest, RefusesMixedFormsAndFilesThatDoNotBelongTogether) {
               "^manifit-view: -d needs -model\n");
   EXPECT_EXIT(std::exit(runViewWith(with({"-na", "keep"}))), ::testing::ExitedWithCode(1),
               "^manifit-view: -na takes the word drop, not keep\n");
+  EXPECT_EXIT(std::exit(runViewWith(with({"-points", "a.csv", "-p", "proj"}))),
+              ::testing::ExitedWithCode(1), "^manifit-view: -points and -p both give");
+  EXPECT_EXIT(std::exit(runViewWith({"-map", "m", "-normdat", "n", "-html", "h", "-points", "p"})),
+              ::testing::ExitedWithCode(1), "^manifit-view: -points goes with -model and -d\n");
+  writeWholeFile(folder + "/short.csv", "row,part,node,u,v,w,squared_distance\n1,fit,0,0,0,0,0\n");
+  EXPECT_EXIT(std::exit(runViewWith(with({"-points", folder + "/short.csv"}))),
+              ::testing::ExitedWithCode(1),
+              "^.*/short.csv: no results for row 2 of .*/table.txt\n$");
   writeWholeFile(folder + "/narrow.txt", "2 2\n1 2\n3 4\n");
   EXPECT_EXIT(std::exit(runViewWith({"-model", folder + "/model.json", "-d", folder + "/narrow.txt",
                                      "-html", folder + "/page.html"})),

@@ -87,6 +87,17 @@ TEST(ColourScaleTest, ValuesMapOntoTheSequenceAndTicksAreRound) {
   EXPECT_EQ(scaleLabel(1234567), "1.235e+06");
 }
 
+TEST(ColourScaleTest, EndsWhoseSpanOverflowsStillGiveColoursAndTicks) {
+  // Labels of -1e308 and 1e308: their difference is beyond the doubles.
+  const ColourScale wide = scaleOf(std::vector<double>{-1e308, 0, 1e308});
+  EXPECT_DOUBLE_EQ(scalePosition(wide, -1e308), 0);
+  EXPECT_DOUBLE_EQ(scalePosition(wide, 0), 0.5);
+  EXPECT_DOUBLE_EQ(scalePosition(wide, 1e308), 1);
+  EXPECT_EQ(scaleColour(wide, 1e308), "#fde725");
+  EXPECT_EQ(scaleTicks(wide, 5), (std::vector<double>{-1e308, 0, 1e308}));
+  EXPECT_EQ(sequenceColour(std::nan("")), sequenceColour(0.5));
+}
+
 TEST(GraphLayoutTest, ChainsAreFoundWhateverTheirNumbering) {
   const std::optional<ChainOrder> line = chainOrder(5, {{0, 3}, {3, 1}, {1, 4}, {4, 2}});
   ASSERT_TRUE(line.has_value());
@@ -155,6 +166,49 @@ TEST(GraphLayoutTest, DegenerateGraphsGiveFinitePositions) {
   const std::vector<PlanePoint> plane = planeLayout({{0, 0, 5}, {1, 1, 5}, {3, 3, 5}});
   EXPECT_NEAR(std::fabs(plane[2].x - plane[0].x), 2, 1e-9);
   EXPECT_NEAR(plane[1].y, plane[0].y, 1e-9);
+}
+
+// The shortest distance between two nodes over the shortest drawn edge.
+double crowding(const std::vector<PlanePoint>& points,
+                const std::vector<std::array<int, 2>>& edges) {
+  auto distance = [&](size_t a, size_t b) {
+    return std::hypot(points[a].x - points[b].x, points[a].y - points[b].y);
+  };
+  double closest = 1e9;
+  for (size_t a = 0; a < points.size(); ++a) {
+    for (size_t b = a + 1; b < points.size(); ++b) closest = std::min(closest, distance(a, b));
+  }
+  double shortestEdge = 1e9;
+  for (const std::array<int, 2>& e : edges) {
+    if (e[0] != e[1]) {
+      shortestEdge =
+          std::min(shortestEdge, distance(static_cast<size_t>(e[0]), static_cast<size_t>(e[1])));
+    }
+  }
+  return closest / shortestEdge;
+}
+
+TEST(GraphLayoutTest, EveryPartOfAGrownGraphIsSpreadOut) {
+  // The elastic graph of the iris example: a chain of 14 nodes and a small
+  // tangle of 6 (classical scaling of the whole drew the 6 on one spot).
+  const std::vector<std::array<int, 2>> iris = {
+      {0, 1},   {2, 3},   {4, 5},   {6, 7},   {8, 9},  {10, 11}, {12, 13}, {14, 15},
+      {16, 17}, {18, 19}, {0, 11},  {1, 2},   {2, 1},  {3, 1},   {4, 15},  {5, 19},
+      {6, 18},  {7, 19},  {8, 12},  {9, 13},  {10, 0}, {11, 0},  {12, 8},  {13, 16},
+      {14, 17}, {15, 4},  {16, 13}, {17, 14}, {18, 6}, {19, 5}};
+  const std::vector<PlanePoint> points = graphLayout(20, iris);
+  EXPECT_GT(crowding(points, iris), 0.3);
+  // A star: its leaves have equal distances to everything, yet each gets a
+  // place of its own; lone nodes and pairs are laid beside it.
+  std::vector<std::array<int, 2>> star;
+  for (int leaf = 1; leaf <= 8; ++leaf) star.push_back({0, leaf});
+  star.push_back({9, 10});
+  const std::vector<PlanePoint> spread = graphLayout(13, star);
+  EXPECT_GT(crowding(spread, star), 0.3);
+  for (const PlanePoint& p : spread) {
+    EXPECT_LE(std::fabs(p.x), 1 + 1e-12);
+    EXPECT_LE(std::fabs(p.y), 1 + 1e-12);
+  }
 }
 
 TEST(LabelKindTest, NumbersAreNumericUnlessTheyAreAFewClassCodes) {

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
+#include <set>
 
 #include "common/output.h"
+#include "view/colour_scale.h"
+#include "view/png_image.h"
+#include "view/png_writer.h"
 #include "view/view_fixture.h"
 #include "view/xml_check.h"
 
@@ -34,6 +39,24 @@ std::vector<XmlElement> pictureElements(const std::string& path, const std::stri
 const std::string* attribute(const XmlElement& element, const std::string& name) {
   const auto found = element.attributes.find(name);
   return found == element.attributes.end() ? nullptr : &found->second;
+}
+
+std::string fromBase64(const std::string& text) {
+  const std::string digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string out;
+  uint32_t bits = 0;
+  int count = 0;
+  for (char c : text) {
+    const size_t value = digits.find(c);
+    if (value == std::string::npos) break;  // the padding
+    bits = (bits << 6) | static_cast<uint32_t>(value);
+    count += 6;
+    if (count >= 8) {
+      count -= 8;
+      out += static_cast<char>((bits >> count) & 0xFF);
+    }
+  }
+  return out;
 }
 
 TEST(XmlCheckTest, TellsWellFormedFromBroken) {
@@ -88,19 +111,46 @@ TEST(RunViewTest, PageHoldsOneElementPerPointNodeEdgeAndCell) {
   EXPECT_EQ(countElements(map, "circle", "map-point"), 8);
   EXPECT_EQ(countElements(map, "circle", "map-node"), 6);
   EXPECT_EQ(countElements(map, "rect", "cell"), 6);
-  // One cell per node on the U-matrix, the quality map and each of the 3 component planes.
-  for (const char* id :
-       {"view-umatrix", "view-quality", "view-plane-1", "view-plane-2", "view-plane-3"}) {
+  // One cell per node on the U-matrix and the quality map; each of the 3
+  // component planes is one picture holding the colours of its nodes.
+  for (const char* id : {"view-umatrix", "view-quality"}) {
     EXPECT_EQ(countElements(pictureElements(path, id), "rect", "cell"), 6) << id;
   }
-  EXPECT_EQ(countElements(elements, "rect", "cell"), 6 * 6);
+  EXPECT_EQ(countElements(elements, "rect", "cell"), 3 * 6);
+  // The nodes lie at (g0, g1, 0): plane 1 holds the values -1 and 1, plane 2
+  // -1, 0 and 1, plane 3 the value 0 alone.
+  const std::vector<std::vector<double>> planeValues = {{-1, 1}, {-1, 0, 1}, {0}};
+  for (size_t k = 0; k < 3; ++k) {
+    const std::string id = "view-plane-" + std::to_string(k + 1);
+    const std::vector<XmlElement> plane = pictureElements(path, id);
+    ASSERT_EQ(countElements(plane, "image", "cells-picture"), 1) << id;
+    EXPECT_EQ(countElements(plane, "rect", "cell"), 0) << id;
+    std::set<uint32_t> expected;
+    const ColourScale scale{planeValues[k].front(), planeValues[k].back()};
+    for (double v : planeValues[k]) expected.insert(colourValue(scaleColour(scale, v)));
+    for (const XmlElement& element : plane) {
+      if (element.name != "image") continue;
+      const std::string* href = attribute(element, "href");
+      ASSERT_NE(href, nullptr);
+      const std::string prefix = "data:image/png;base64,";
+      ASSERT_EQ(href->rfind(prefix, 0), 0u);
+      PngImage image;
+      std::string error;
+      ASSERT_TRUE(decodePng(fromBase64(href->substr(prefix.size())), image, error)) << error;
+      EXPECT_EQ(std::to_string(image.width), *attribute(element, "width"));
+      std::set<uint32_t> found;
+      for (uint32_t pixel : image.pixels) found.insert(pixel >> 8);
+      EXPECT_EQ(found, expected) << id;
+    }
+  }
   // Nothing is fetched: the one script is inline, no linked file, no url() in the style.
   const std::string page = readWholeFile(path);
   int scripts = 0;
   for (const XmlElement& element : elements) {
     if (element.name == "script") ++scripts;
     EXPECT_EQ(attribute(element, "src"), nullptr);
-    EXPECT_EQ(attribute(element, "href"), nullptr);
+    const std::string* href = attribute(element, "href");
+    EXPECT_TRUE(href == nullptr || href->rfind("data:image/png;base64,", 0) == 0);
   }
   EXPECT_EQ(scripts, 1);
   for (const char* fetching : {"fetch(", "XMLHttpRequest", "import(", "WebSocket", ".src"}) {
@@ -152,6 +202,40 @@ TEST(RunViewTest, CellsAddUpToThePointCount) {
     total += std::atoi(page.c_str() + title);
   }
   EXPECT_EQ(total, 8);
+}
+
+TEST(RunViewTest, ALargeTableIsSampledInTheSvgAndWholeInThePayload) {
+  const std::string folder = writeRectangleRun("large");
+  // 5,000 points repeating the 8 of the run (same mean and variances), so
+  // the summary still belongs to the table.
+  const size_t count = 5000;
+  std::vector<std::vector<double>> rows;
+  std::vector<std::array<double, 3>> projections;
+  std::string labels;
+  for (size_t p = 0; p < count; ++p) {
+    rows.push_back(rectangleRows()[p % 8]);
+    projections.push_back({rows.back()[0], rows.back()[1], 0});
+    labels += "kind" + std::to_string(p % 3) + "\n";
+  }
+  writeWholeFile(folder + "/norm", tableText(rows));
+  writeWholeFile(folder + "/proj", projectionsText(projections));
+  writeWholeFile(folder + "/labels", labels);
+  CapturedOutput capture;
+  ASSERT_EQ(runViewWith(rectangleRunArguments(folder)), 0);
+  const std::string path = folder + "/page.html";
+  const std::string page = readWholeFile(path);
+  // Every third point (ceil(5000 / 2000) = 3): 1,667 in each picture of points,
+  // without a title each (the script names every point).
+  for (const char* id : {"view-data-12", "view-data-13", "view-data-23", "view-map"}) {
+    const std::vector<XmlElement> view = pictureElements(path, id);
+    const int drawn =
+        countElements(view, "circle", std::string(id) == "view-map" ? "map-point" : "point");
+    EXPECT_EQ(drawn, 1667) << id;
+  }
+  EXPECT_NE(page.find("hold an even sample: 1667 of the 5000 points (one in every 3)"),
+            std::string::npos);
+  EXPECT_EQ(page.find("<title>point "), std::string::npos);
+  EXPECT_NE(page.find("\"count\":5000,\"step\":3,\"large\":true"), std::string::npos);
 }
 
 // Each failure: the message on standard error and exit status 1.

@@ -28,6 +28,10 @@ const std::vector<std::vector<double>> kRectangleRows = {
 
 }  // namespace
 
+const std::vector<std::vector<double>>& rectangleRows() {
+  return kRectangleRows;
+}
+
 int runViewWith(const std::vector<std::string>& arguments) {
   std::vector<const char*> argv = {"manifit-view"};
   for (const std::string& argument : arguments) argv.push_back(argument.c_str());

@@ -50,6 +50,9 @@ FakeMap rectangleMap(int a, int b);
 // A line of n nodes, placed at (2i/n − 1, 0, 0).
 FakeMap lineMap(int n);
 
+// The 8 points of that run, in the map's (normalized) units.
+const std::vector<std::vector<double>>& rectangleRows();
+
 // The files of one run on a 3 × 2 rectangle in 3-D: 8 points, plane = the
 // first two axes; returns the folder. Files: map, temp, norm, proj, labels.
 std::string writeRectangleRun(const std::string& name);
