@@ -104,7 +104,8 @@ GridShape modelShape(const ModelInput& model) {
 // Where the points lie on the map: the projections file (-p), or the points
 // file (-points) whose rows are matched to the table's; none without either.
 Status readPlacements(const ViewOptions& options, const ModelInput& model,
-                      const TableColumns& columns, std::vector<Projection>& projections) {
+                      const TableColumns& columns, size_t pointCount,
+                      std::vector<Projection>& projections) {
   if (options.projections) {
     const Status status = readProjections(*options.projections, projections);
     if (!status.ok()) return status;
@@ -112,9 +113,14 @@ Status readPlacements(const ViewOptions& options, const ModelInput& model,
   if (!options.points) return Status::success();
   std::vector<PointLine> lines;
   Status status = readPointsFile(*options.points, model.manifold.nodeCount, lines);
+  // A form without text columns or dropped rows keeps no row numbers: point
+  // p is row p + 1.
+  std::vector<long long> rows = columns.rowNumbers;
+  if (rows.empty()) {
+    for (size_t p = 0; p < pointCount; ++p) rows.push_back(static_cast<long long>(p + 1));
+  }
   if (status.ok()) {
-    status =
-        projectionsOfRows(lines, columns.rowNumbers, *options.points, *options.data, projections);
+    status = projectionsOfRows(lines, rows, *options.points, *options.data, projections);
   }
   return status;
 }
@@ -148,7 +154,7 @@ Status buildModelPage(const ViewOptions& options, PageData& page) {
   if (table.rows.empty()) return Status::failure("Table file " + *options.data + ": no points\n");
 
   std::vector<Projection> projections;
-  status = readPlacements(options, model, columns, projections);
+  status = readPlacements(options, model, columns, table.rows.size(), projections);
   if (!status.ok()) return status;
   const bool placed = options.projections || options.points;
   std::vector<std::string> ids;
