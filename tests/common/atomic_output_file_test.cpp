@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -21,6 +22,8 @@ std::string freshFolder() {
   static int counter = 0;
   std::string name = ::testing::TempDir() + "manifit_atomic_" + std::to_string(getpid()) + "_" +
                      std::to_string(++counter);
+  // A folder left by an earlier run whose process had the same number goes first.
+  std::filesystem::remove_all(name);
   mkdir(name.c_str(), 0700);
   return name;
 }
