@@ -97,6 +97,9 @@ void configure(ElasticMap& map, Grid& grid, const GridSpec& shape, const Schedul
 // The run of one training: everything it needs lives here until the result
 // is taken from it.
 struct Training {
+  Training(PreparedData& data, const TrainOptions& settings, LibraryCall& caller)
+      : prepared(data), options(settings), call(caller) {}
+
   PreparedData& prepared;
   const TrainOptions& options;
   LibraryCall& call;
@@ -215,7 +218,7 @@ FitResult trainPrepared(PreparedData& prepared, const GridSpec& grid, const Sche
     }
     describeInto(prepared, result);
     sharedRandom().state = prepared.randomState;
-    Training training{prepared, options, call, {}, {}, {}, {}};
+    Training training(prepared, options, call);
     Status status = training.setUp(grid, schedule);
     if (status.ok()) status = training.place();
     if (status.ok()) status = training.run();

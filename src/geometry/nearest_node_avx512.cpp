@@ -211,21 +211,27 @@ void groupBlocks(const float* base, size_t stride, int dimension, const float* c
     for (int p = 0; p < kPoints; ++p) _mm512_storeu_ps(out[p] + i * kWidth, acc[i][p]);
 }
 
-// The least lane of a vector of finite values (a minimum is exact, whatever
-// the order): halves folded onto each other, four times.
+// The lane-wise minimum of two vectors without NaN (the masked forms: the
+// unmasked intrinsics of GCC 12 trip its uninitialized-value warning).
+__m512 lesser(__m512 a, __m512 b) {
+  return _mm512_mask_min_ps(a, static_cast<__mmask16>(0xFFFF), a, b);
+}
+
+// The least lane of a vector of values that are not NaN (a minimum is
+// exact, whatever the order): halves folded onto each other.
 float leastLane(__m512 v) {
-  alignas(64) float lanes[kWidth];
-  _mm512_store_ps(lanes, v);
-  for (int half = kWidth / 2; half >= 1; half /= 2) {
-    for (int lane = 0; lane < half; ++lane)
-      lanes[lane] = lanes[lane + half] < lanes[lane] ? lanes[lane + half] : lanes[lane];
-  }
-  return lanes[0];
+  const __mmask16 all = static_cast<__mmask16>(0xFFFF);
+  v = lesser(v, _mm512_mask_shuffle_f32x4(v, all, v, v, _MM_SHUFFLE(1, 0, 3, 2)));
+  v = lesser(v, _mm512_mask_shuffle_f32x4(v, all, v, v, _MM_SHUFFLE(2, 3, 0, 1)));
+  v = lesser(v, _mm512_mask_permute_ps(v, all, v, _MM_SHUFFLE(1, 0, 3, 2)));
+  v = lesser(v, _mm512_mask_permute_ps(v, all, v, _MM_SHUFFLE(2, 3, 0, 1)));
+  return _mm512_cvtss_f32(v);
 }
 
 // The least values of one point's squares over lanes [0, size) of blocks
 // whose squares lie at own: the same values as the plain loops (a minimum
-// is exact, and no square is -0).
+// of values that are not NaN is exact whatever the order, and no square is
+// -0).
 LaneLeast leastOfBlocks(const float* own, int blocks, int size) {
   LaneLeast least;
   const __m512 infinity = _mm512_set1_ps(__builtin_inff());
@@ -235,7 +241,7 @@ LaneLeast leastOfBlocks(const float* own, int blocks, int size) {
     const __mmask16 valid = validLanes(b, size);
     const __m512 v = _mm512_mask_blend_ps(valid, infinity, _mm512_loadu_ps(own + b * kWidth));
     if (_mm512_mask_cmp_ps_mask(valid, v, largest, _CMP_LE_OQ) != valid) return least;
-    lowest = _mm512_mask_blend_ps(_mm512_cmp_ps_mask(v, lowest, _CMP_LT_OQ), lowest, v);
+    lowest = lesser(lowest, v);
   }
   const float first = leastLane(lowest);
   const __m512 firstVector = _mm512_set1_ps(first);
@@ -250,8 +256,7 @@ LaneLeast leastOfBlocks(const float* own, int blocks, int size) {
     __mmask16 valid = validLanes(b, size);
     if (at >= b * kWidth && at < (b + 1) * kWidth)
       valid = static_cast<__mmask16>(valid & ~(1u << (at - b * kWidth)));
-    const __m512 v = _mm512_mask_blend_ps(valid, infinity, _mm512_loadu_ps(own + b * kWidth));
-    rest = _mm512_mask_blend_ps(_mm512_cmp_ps_mask(v, rest, _CMP_LT_OQ), rest, v);
+    rest = lesser(rest, _mm512_mask_blend_ps(valid, infinity, _mm512_loadu_ps(own + b * kWidth)));
   }
   least.first = first;
   least.firstLane = at;

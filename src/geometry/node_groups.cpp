@@ -136,32 +136,6 @@ void buildNodeGroups(const float* cache, int nodeCount, int dimension, int wante
   refillNodeGroups(cache, groups);
 }
 
-void groupSpheres(const float* cache, const NodeGroups& groups, std::vector<double>& centres,
-                  std::vector<double>& radius) {
-  const size_t count = static_cast<size_t>(groups.groupCount);
-  const size_t width = static_cast<size_t>(groups.dimension);
-  centres.assign(count * width, 0.0);
-  radius.assign(count, 0.0);
-  for (size_t j = 0; j < groups.groupOf.size(); ++j) {
-    const size_t g = static_cast<size_t>(groups.groupOf[j]);
-    for (size_t k = 0; k < width; ++k) centres[k * count + g] += cache[j * width + k];
-  }
-  for (size_t g = 0; g < count; ++g) {
-    const double size = groups.groupSize[g];
-    for (size_t k = 0; k < width; ++k) centres[k * count + g] /= size;
-  }
-  const double widen = 1.0 + (static_cast<double>(width) + 8.0) * std::ldexp(1.0, -52);
-  for (size_t j = 0; j < groups.groupOf.size(); ++j) {
-    const size_t g = static_cast<size_t>(groups.groupOf[j]);
-    double sum = 0.0;
-    for (size_t k = 0; k < width; ++k) {
-      const double d = cache[j * width + k] - centres[k * count + g];
-      sum += d * d;
-    }
-    radius[g] = std::max(radius[g], std::sqrt(sum) * widen);
-  }
-}
-
 void refillNodeGroups(const float* cache, NodeGroups& groups) {
   const size_t width = static_cast<size_t>(groups.dimension);
   const size_t lanes = groups.laneNode.size();

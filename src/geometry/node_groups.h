@@ -29,12 +29,6 @@ struct NodeGroups {
 void buildNodeGroups(const float* cache, int nodeCount, int dimension, int wanted,
                      NodeGroups& groups);
 
-// Spheres around the groups: centres[k * groupCount + g] is coordinate k of
-// group g's centre and every node of g lies within radius[g] of it (the
-// radius allows for the rounding of its computation).
-void groupSpheres(const float* cache, const NodeGroups& groups, std::vector<double>& centres,
-                  std::vector<double>& radius);
-
 // Refills the blocks of existing groups with new node positions.
 void refillNodeGroups(const float* cache, NodeGroups& groups);
 

@@ -135,38 +135,8 @@ struct PassContext {
   RoundingMargin margin;
   const float* drift = nullptr;       // per node
   const float* groupDrift = nullptr;  // per group
+  bool fresh = false;                 // no bounds yet: every group is searched
 };
-
-// A fresh start for points [0, count): the full search gives each point its
-// node and the upper bound; each group's bound is the distance to the
-// group's sphere (a node of g is at least |x - centre| - radius away).
-long startPoints(const PrunedSearch& s, const NodeSearch& full, const float* const* points,
-                 long count, int* nearest, float* ub, uint16_t* lb, const RoundingMargin& margin) {
-  std::vector<float> square(static_cast<size_t>(count));
-  nearestNodesWith(s.kernel, full, points, count, nearest, square.data());
-  const int groupCount = s.groups.groupCount;
-  const int width = s.dimension;
-  const double shrink = 1.0 - (width + 8.0) * std::ldexp(1.0, -52);
-  double gap[kMaxGroups];
-  for (long p = 0; p < count; ++p) {
-    ub[p] = upperFromSquare(square[static_cast<size_t>(p)], margin);
-    const float* x = points[p];
-    std::fill(gap, gap + groupCount, 0.0);
-    for (int k = 0; k < width; ++k) {
-      const double xk = x[k];
-      const double* centre = &s.centres[static_cast<size_t>(k) * groupCount];
-      for (int g = 0; g < groupCount; ++g) {
-        const double d = xk - centre[g];
-        gap[g] += d * d;
-      }
-    }
-    uint16_t* bound = lb + static_cast<size_t>(p) * groupCount;
-    for (int g = 0; g < groupCount; ++g)
-      bound[g] =
-          packBelow(floatBelow(std::sqrt(gap[g]) * shrink - s.radius[static_cast<size_t>(g)]));
-  }
-  return count * (static_cast<long>(full.nodeLimit) + groupCount);
-}
 
 // A point whose bounds could not prove its node: the groups to search.
 struct Pending {
@@ -348,12 +318,68 @@ void finishPoint(const PassContext& c, const Pending& entry, const GroupResult* 
   ub = upperFromSquare(best.square, c.margin);
 }
 
+// Searches the groups listed in batch.members and finishes the pending
+// points with what they found. Returns the number of squares formed.
+long searchPending(const PassContext& c, const float* const* points, long from, PrunedSearch& s,
+                   Batch& batch) {
+  const size_t groupCount = static_cast<size_t>(c.groups->groupCount);
+  long formed = 0;
+  for (size_t g = 0; g < groupCount; ++g) {
+    if (!batch.members[g].empty()) formed += searchGroup(c, points, static_cast<int>(g), batch);
+  }
+  for (size_t i = 0; i < batch.pending.size(); ++i) {
+    const Pending& entry = batch.pending[i];
+    const size_t at = static_cast<size_t>(entry.point);
+    finishPoint(c, entry, &batch.results[i * groupCount], s.nearest[at], s.upper[at],
+                &batch.bounds[static_cast<size_t>(entry.point - from) * groupCount]);
+  }
+  return formed;
+}
+
+// The bounds of points [from, to) packed and their nodes given out.
+void storeBatch(PrunedSearch& s, long from, long to, int* index, const Batch& batch) {
+  const size_t groupCount = static_cast<size_t>(s.groups.groupCount);
+  for (long p = from; p < to; ++p) {
+    const size_t at = static_cast<size_t>(p);
+    const float* lb = &batch.bounds[static_cast<size_t>(p - from) * groupCount];
+    uint16_t* packed = &s.lower[at * groupCount];
+    for (size_t g = 0; g < groupCount; ++g) packed[g] = packBelow(lb[g]);
+    index[p] = s.nearest[at];
+  }
+}
+
+// A fresh start for points [from, to): every group searched, which gives
+// each point its node (the full search's) and the exact least square of
+// every group's other nodes for its bounds.
+long startBatch(const PassContext& c, const float* const* points, long from, long to,
+                PrunedSearch& s, int* index, Batch& batch) {
+  const size_t groupCount = static_cast<size_t>(c.groups->groupCount);
+  const uint64_t all = groupCount >= 64 ? ~uint64_t{0} : (uint64_t{1} << groupCount) - 1;
+  batch.pending.clear();
+  for (size_t g = 0; g < groupCount; ++g) {
+    std::vector<int>& list = batch.members[g];
+    list.resize(static_cast<size_t>(to - from));
+    for (long p = from; p < to; ++p)
+      list[static_cast<size_t>(p - from)] = static_cast<int>(p - from);
+  }
+  for (long p = from; p < to; ++p) {
+    Pending entry;
+    entry.point = p;
+    entry.marked = all;
+    batch.pending.push_back(entry);
+  }
+  const long formed = searchPending(c, points, from, s, batch);
+  storeBatch(s, from, to, index, batch);
+  return formed;
+}
+
 // Points [from, to) after the nodes moved: their bounds loosened and
 // tested, the distances to their former nodes formed together, then the
 // groups the bounds cannot exclude searched group by group. Returns the
 // number of squares formed.
 long searchBatch(const PassContext& c, const float* const* points, long from, long to,
                  PrunedSearch& s, int* index, Batch& batch) {
+  if (c.fresh) return startBatch(c, points, from, to, s, index, batch);
   const size_t groupCount = static_cast<size_t>(c.groups->groupCount);
   batch.pending.clear();
   batch.checked.clear();
@@ -393,22 +419,8 @@ long searchBatch(const PassContext& c, const float* const* points, long from, lo
     }
     batch.pending.push_back(entry);
   }
-  for (size_t g = 0; g < groupCount; ++g) {
-    if (!batch.members[g].empty()) formed += searchGroup(c, points, static_cast<int>(g), batch);
-  }
-  for (size_t i = 0; i < batch.pending.size(); ++i) {
-    const Pending& entry = batch.pending[i];
-    const size_t at = static_cast<size_t>(entry.point);
-    finishPoint(c, entry, &batch.results[i * groupCount], s.nearest[at], s.upper[at],
-                &batch.bounds[static_cast<size_t>(entry.point - from) * groupCount]);
-  }
-  for (long p = from; p < to; ++p) {
-    const size_t at = static_cast<size_t>(p);
-    const float* lb = &batch.bounds[static_cast<size_t>(p - from) * groupCount];
-    uint16_t* packed = &s.lower[at * groupCount];
-    for (size_t g = 0; g < groupCount; ++g) packed[g] = packBelow(lb[g]);
-    index[p] = s.nearest[at];
-  }
+  formed += searchPending(c, points, from, s, batch);
+  storeBatch(s, from, to, index, batch);
   return formed;
 }
 
@@ -468,8 +480,6 @@ void prunedNearestNodes(PrunedSearch& s, const float* cache, int nodeCount, int 
     s.nearest.assign(static_cast<size_t>(count), -1);
     s.upper.assign(static_cast<size_t>(count), 0.0f);
     s.lower.assign(static_cast<size_t>(count) * static_cast<size_t>(s.groups.groupCount), 0);
-    groupSpheres(cache, s.groups, s.centres, s.radius);
-    buildNodeBlocks(cache, nodeCount, dimension, s.startBlocks);
   } else {
     refillNodeGroups(cache, s.groups);
   }
@@ -485,19 +495,11 @@ void prunedNearestNodes(PrunedSearch& s, const float* cache, int nodeCount, int 
   c.margin = margin;
   c.drift = drift.data();
   c.groupDrift = groupDrift.data();
-  const size_t groupCount = static_cast<size_t>(s.groups.groupCount);
+  c.fresh = !same;
   std::atomic<long> formed{0};
   const double perPoint =
       (same ? 0.3 : 3.3) * nodeCount * static_cast<double>(std::max(dimension, 1));
-  const NodeSearch full = makeNodeSearch(cache, dimension, s.startBlocks, nodeCount, dimension);
   parallelFor(count, perPoint, [&](long begin, long end) {
-    const size_t first = static_cast<size_t>(begin);
-    if (!same) {
-      formed += startPoints(s, full, points + begin, end - begin, &s.nearest[first],
-                            &s.upper[first], &s.lower[first * groupCount], margin);
-      std::copy(s.nearest.begin() + begin, s.nearest.begin() + end, index + begin);
-      return;
-    }
     long here = 0;
     Batch batch(s.groups);
     for (long from = begin; from < end; from += kBatchPoints)

@@ -35,9 +35,6 @@ struct PrunedSearch {
   bool restartNext = false;            // the last search computed most distances: regroup
 
   NodeGroups groups;
-  NodeBlocks startBlocks;  // the nodes for the full search of a fresh start
-  std::vector<double> centres;
-  std::vector<double> radius;
   std::vector<float> lastNodes;  // the node positions the bounds refer to
   std::vector<int> nearest;      // per point
   std::vector<float> upper;      // per point: >= distance to its nearest node
