@@ -7,6 +7,10 @@
 #include <cstring>
 #include <limits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "common/parallel.h"
 #include "geometry/group_least.h"
 
@@ -23,13 +27,20 @@ const double kNudge = std::ldexp(1.0, -48);
 // Factors that survive one rounding to float (relative error 2^-24).
 const double kUp = 1.0 + std::ldexp(1.0, -22);
 const double kDown = 1.0 - std::ldexp(1.0, -22);
+const float kDownFloat = 1.0f - 0x1p-22f;
 
 // How far a computed squared distance may lie from the exact one: the
 // single-precision difference, square and sum of `dimension` terms give
 // |computed - exact| <= relative * exact + absolute (absolute: underflow).
+// The factors below carry those bounds in multiplications, each moved
+// outward by kNudge to cover their own roundings.
 struct RoundingMargin {
   double relative = 0.0;
   double absolute = 0.0;
+  double exactFromBelow = 0.0;  // >= 1 / (1 - relative)
+  double exactFromAbove = 0.0;  // <= 1 / (1 + relative)
+  double growth = 0.0;          // >= (1 + relative) / (1 - relative)
+  double floor = 0.0;           // >= 2 absolute / (1 - relative)
   bool usable = false;
 };
 
@@ -37,6 +48,10 @@ RoundingMargin roundingMargin(int dimension) {
   RoundingMargin margin;
   margin.relative = 2.0 * (dimension + 3.0) * std::ldexp(1.0, -24);
   margin.absolute = (4.0 * dimension + 4.0) * std::ldexp(1.0, -149);
+  margin.exactFromBelow = (1.0 + kNudge) / (1.0 - margin.relative);
+  margin.exactFromAbove = (1.0 - kNudge) / (1.0 + margin.relative);
+  margin.growth = (1.0 + kNudge) * (1.0 + margin.relative) / (1.0 - margin.relative);
+  margin.floor = (1.0 + kNudge) * 2.0 * margin.absolute / (1.0 - margin.relative);
   margin.usable = margin.relative < 0.25;
   return margin;
 }
@@ -61,24 +76,41 @@ float floatBelow(double v) {
 // The exact distance is at most this when the computed square is d.
 float upperFromSquare(float d, const RoundingMargin& m) {
   if (!(d < std::numeric_limits<float>::infinity())) return std::numeric_limits<float>::infinity();
-  return floatAbove(std::sqrt((static_cast<double>(d) + m.absolute) / (1.0 - m.relative)));
+  return floatAbove(std::sqrt((static_cast<double>(d) + m.absolute) * m.exactFromBelow));
 }
 
 // The exact distance is at least this when the computed square is d (a
 // square that is not finite proves nothing).
 float lowerFromSquare(float d, const RoundingMargin& m) {
   if (!(d < std::numeric_limits<float>::infinity())) return 0.0f;
-  const double v = (static_cast<double>(d) - m.absolute) / (1.0 + m.relative);
+  const double v = (static_cast<double>(d) - m.absolute) * m.exactFromAbove;
   return v > 0.0 ? floatBelow(std::sqrt(v)) : 0.0f;
 }
 
-// A node whose exact distance exceeds this has a computed square strictly
-// above that of any node whose exact distance is at most ub.
-double pruneThreshold(float ub, const RoundingMargin& m) {
-  if (!(ub < std::numeric_limits<float>::infinity())) return kInfinity;
+// A float t such that a node whose exact distance exceeds t has a computed
+// square strictly above that of any node whose exact distance is at most
+// ub.
+float pruneThreshold(float ub, const RoundingMargin& m) {
+  if (!(ub < std::numeric_limits<float>::infinity())) return std::numeric_limits<float>::infinity();
   const double u = ub;
-  const double t = std::sqrt(((1.0 + m.relative) * u * u + 2.0 * m.absolute) / (1.0 - m.relative));
-  return t + t * kNudge;
+  const double t = std::sqrt(u * u * m.growth + m.floor);
+  return floatAbove(t + t * kNudge);
+}
+
+// Bit g set where !(lb[g] > threshold), for g in [0, count): the groups
+// whose bound cannot exclude them.
+uint64_t notAbove(const float* lb, int count, float threshold) {
+  uint64_t mask = 0;
+  int g = 0;
+#if defined(__SSE2__)
+  const __m128 t = _mm_set1_ps(threshold);
+  for (; g + 4 <= count; g += 4) {
+    const int bits = _mm_movemask_ps(_mm_cmpngt_ps(_mm_loadu_ps(lb + g), t));
+    mask |= static_cast<uint64_t>(static_cast<unsigned>(bits)) << g;
+  }
+#endif
+  for (; g < count; ++g) mask |= static_cast<uint64_t>(!(lb[g] > threshold)) << g;
+  return mask;
 }
 
 // A lower bound kept in two bytes: the float's upper half (its sign,
@@ -154,13 +186,14 @@ bool provenByBounds(const PassContext& c, int known, float& ub, float* lb) {
                                  : std::numeric_limits<float>::infinity();
   float least = std::numeric_limits<float>::infinity();
   for (int g = 0; g < groupCount; ++g) {
-    // floatBelow(lb - drift), without branches: negative, NaN and
-    // subnormal results give 0.
-    const float f = static_cast<float>((static_cast<double>(lb[g]) - c.groupDrift[g]) * kDown);
+    // Below lb - drift, without branches: the rounded difference times
+    // (1 - 2^-22), rounded again, stays under the exact one; negative, NaN
+    // and subnormal results give 0.
+    const float f = (lb[g] - c.groupDrift[g]) * kDownFloat;
     lb[g] = f >= std::numeric_limits<float>::min() ? f : 0.0f;
     least = least < lb[g] ? least : lb[g];
   }
-  if (!(static_cast<double>(least) > pruneThreshold(bound, c.margin))) return false;
+  if (!(least > pruneThreshold(bound, c.margin))) return false;
   ub = bound;
   return true;
 }
@@ -198,11 +231,7 @@ void knownSquares(const float* cache, int dimension, const float* const* x, cons
 void markGroups(const PassContext& c, float knownSquare, float& ub, const float* lb,
                 Pending& entry) {
   const float bound = upperFromSquare(knownSquare, c.margin);
-  const double threshold = pruneThreshold(bound, c.margin);
-  entry.marked = 0;
-  for (int g = 0; g < c.groups->groupCount; ++g) {
-    if (!(static_cast<double>(lb[g]) > threshold)) entry.marked |= uint64_t{1} << g;
-  }
+  entry.marked = notAbove(lb, c.groups->groupCount, pruneThreshold(bound, c.margin));
   if (entry.marked == 0) ub = bound;
   entry.knownSquare = knownSquare;
 }
@@ -299,13 +328,13 @@ void finishPoint(const PassContext& c, const Pending& entry, const GroupResult* 
   const NodeGroups& groups = *c.groups;
   Candidate best;
   if (entry.known >= 0) best.offer(entry.knownSquare, entry.known);
-  for (int g = 0; g < groups.groupCount; ++g) {
-    if ((entry.marked >> g & 1) != 0 && results[g].winner >= 0)
-      best.offer(results[g].winnerSquare, results[g].winner);
+  for (uint64_t left = entry.marked; left != 0; left &= left - 1) {
+    const int g = __builtin_ctzll(left);
+    if (results[g].winner >= 0) best.offer(results[g].winnerSquare, results[g].winner);
   }
   nearest = best.node;
-  for (int g = 0; g < groups.groupCount; ++g) {
-    if ((entry.marked >> g & 1) == 0) continue;
+  for (uint64_t left = entry.marked; left != 0; left &= left - 1) {
+    const int g = __builtin_ctzll(left);
     const float others = results[g].firstNode == nearest ? results[g].second : results[g].first;
     lb[g] = lowerFromSquare(others, c.margin);
   }
