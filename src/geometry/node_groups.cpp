@@ -81,6 +81,56 @@ void moveCentres(const float* cache, int nodeCount, int dimension, const std::ve
   }
 }
 
+// Each node to a centre with at most `capacity` nodes: the nodes nearest to
+// their own nearest centre choose first; a node whose nearest centre is full
+// goes to the nearest one with room (ties to the lower centre, the lower
+// node first on equal distances, so the result is deterministic).
+void assignWithCapacity(const float* cache, int nodeCount, int dimension,
+                        const std::vector<float>& centres, int capacity,
+                        std::vector<int>& groupOf) {
+  const int count = static_cast<int>(centres.size() / static_cast<size_t>(dimension));
+  std::vector<double> nearestGap(static_cast<size_t>(nodeCount));
+  std::vector<int> wanted(static_cast<size_t>(nodeCount));
+  for (int j = 0; j < nodeCount; ++j) {
+    double best = std::numeric_limits<double>::infinity();
+    int nearest = 0;
+    for (int g = 0; g < count; ++g) {
+      const double d =
+          squaredGap(rowOf(cache, j, dimension), rowOf(centres.data(), g, dimension), dimension);
+      if (d < best) {
+        best = d;
+        nearest = g;
+      }
+    }
+    nearestGap[static_cast<size_t>(j)] = best;
+    wanted[static_cast<size_t>(j)] = nearest;
+  }
+  std::vector<int> order(static_cast<size_t>(nodeCount));
+  for (int j = 0; j < nodeCount; ++j) order[static_cast<size_t>(j)] = j;
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    return nearestGap[static_cast<size_t>(a)] < nearestGap[static_cast<size_t>(b)];
+  });
+  std::vector<int> room(static_cast<size_t>(count), capacity);
+  for (int j : order) {
+    int g = wanted[static_cast<size_t>(j)];
+    if (room[static_cast<size_t>(g)] == 0) {
+      double best = std::numeric_limits<double>::infinity();
+      g = -1;
+      for (int h = 0; h < count; ++h) {
+        if (room[static_cast<size_t>(h)] == 0) continue;
+        const double d =
+            squaredGap(rowOf(cache, j, dimension), rowOf(centres.data(), h, dimension), dimension);
+        if (g < 0 || d < best) {
+          best = d;
+          g = h;
+        }
+      }
+    }
+    --room[static_cast<size_t>(g)];
+    groupOf[static_cast<size_t>(j)] = g;
+  }
+}
+
 // Group numbers made consecutive, empty groups dropped; returns the count.
 int compactGroups(std::vector<int>& groupOf, int count) {
   std::vector<int> renumber(static_cast<size_t>(count), -1);
@@ -112,8 +162,12 @@ void buildNodeGroups(const float* cache, int nodeCount, int dimension, int wante
       assignToCentres(cache, nodeCount, dimension, centres, groups.groupOf);
       moveCentres(cache, nodeCount, dimension, groups.groupOf, centres);
     }
-    assignToCentres(cache, nodeCount, dimension, centres, groups.groupOf);
-    count = compactGroups(groups.groupOf, static_cast<int>(seeds.size()));
+    // Groups of at most a whole number of blocks, as even as the count allows.
+    const int seedCount = static_cast<int>(seeds.size());
+    const int even = (nodeCount + seedCount - 1) / seedCount;
+    const int capacity = (even + kNodeBlockWidth - 1) / kNodeBlockWidth * kNodeBlockWidth;
+    assignWithCapacity(cache, nodeCount, dimension, centres, capacity, groups.groupOf);
+    count = compactGroups(groups.groupOf, seedCount);
   }
   groups.groupCount = count;
 

@@ -25,7 +25,8 @@ struct NodeGroups {
 
 // Splits nodes [0, nodeCount) of a row-major cache into at most `wanted`
 // non-empty groups of nearby nodes (deterministic: the same cache gives the
-// same groups) and lays them out.
+// same groups), none larger than an even share rounded up to whole blocks,
+// and lays them out.
 void buildNodeGroups(const float* cache, int nodeCount, int dimension, int wanted,
                      NodeGroups& groups);
 

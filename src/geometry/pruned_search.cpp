@@ -19,7 +19,7 @@ namespace manifit {
 namespace {
 
 constexpr int kMaxGroups = 64;
-constexpr int kNodesPerGroup = 25;
+constexpr int kNodesPerGroup = 2 * kNodeBlockWidth;
 constexpr long kLowerBoundBudget = 4000000;  // lower bounds (two bytes each)
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // A few double roundings, relative: every bound is moved outward by this.
@@ -539,7 +539,7 @@ void prunedNearestNodes(PrunedSearch& s, const float* cache, int nodeCount, int 
   s.lastNodes.assign(cache, cache + static_cast<size_t>(nodeCount) * width);
   s.valid = margin.usable;
   // A search that had to form most distances anyway regroups the nodes.
-  s.restartNext = same && 2 * s.last.distances > s.last.fullDistances;
+  s.restartNext = same && 10 * s.last.distances > 9 * s.last.fullDistances;
 }
 
 }  // namespace manifit
