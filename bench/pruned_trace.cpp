@@ -95,6 +95,7 @@ int traceRun(int argc, char** argv) {
   for (size_t it = 0; it < iterations.size(); ++it) {
     const std::vector<float>& cache = iterations[it];
     const int nodes = static_cast<int>(cache.size()) / dimension;
+    if (std::getenv("TRACE_FRESH") != nullptr) pruned.reset();
     Clock::time_point start = Clock::now();
     prunedNearestNodes(pruned, cache.data(), nodes, dimension, table.rows.data(), table.pointCount,
                        fromPruned.data());

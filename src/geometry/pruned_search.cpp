@@ -277,7 +277,7 @@ GroupResult laneByLane(const float* squares, int size, const int* lanes) {
 
 // Points screened together; the points that need a group are searched
 // together, several at a time, so they share the node loads.
-constexpr long kBatchPoints = 256;
+constexpr long kBatchPoints = 1024;
 
 struct Batch {
   std::vector<long> checked;                // points whose bounds proved nothing
