@@ -232,15 +232,20 @@ float leastLane(__m512 v) {
 // whose squares lie at own: the same values as the plain loops (a minimum
 // of values that are not NaN is exact whatever the order, and no square is
 // -0).
-LaneLeast leastOfBlocks(const float* own, int blocks, int size) {
-  LaneLeast least;
+// Written field by field into place: a record built aside and copied whole
+// made the processor wait for its store on every call.
+void leastOfBlocks(const float* own, int blocks, int size, LaneLeast& least) {
+  least.first = 0.0f;
+  least.firstLane = -1;
+  least.second = 0.0f;
+  least.finite = false;
   const __m512 infinity = _mm512_set1_ps(__builtin_inff());
   const __m512 largest = _mm512_set1_ps(__FLT_MAX__);
   __m512 lowest = infinity;
   for (int b = 0; b < blocks; ++b) {
     const __mmask16 valid = validLanes(b, size);
     const __m512 v = _mm512_mask_blend_ps(valid, infinity, _mm512_loadu_ps(own + b * kWidth));
-    if (_mm512_mask_cmp_ps_mask(valid, v, largest, _CMP_LE_OQ) != valid) return least;
+    if (_mm512_mask_cmp_ps_mask(valid, v, largest, _CMP_LE_OQ) != valid) return;
     lowest = lesser(lowest, v);
   }
   const float first = leastLane(lowest);
@@ -262,7 +267,6 @@ LaneLeast leastOfBlocks(const float* own, int blocks, int size) {
   least.firstLane = at;
   least.second = leastLane(rest);
   least.finite = true;
-  return least;
 }
 
 }  // namespace
@@ -288,7 +292,7 @@ void groupLeastAvx512(const float* values, int firstBlock, int blocks, int size,
       groupBlocks<1>(base, stride, dimension, xs, to);
   }
   for (int p = 0; p < count; ++p)
-    out[p] = leastOfBlocks(squares + static_cast<size_t>(p) * pointStride, blocks, size);
+    leastOfBlocks(squares + static_cast<size_t>(p) * pointStride, blocks, size, out[p]);
 }
 
 #else
