@@ -278,6 +278,9 @@ GroupResult laneByLane(const float* squares, int size, const int* lanes) {
 // Points screened together; the points that need a group are searched
 // together, several at a time, so they share the node loads.
 constexpr long kBatchPoints = 1024;
+// Coordinates of a point asked for ahead of their use, a cache line at a time.
+constexpr int kFloatsPerLine = 16;
+constexpr int kPrefetchFloats = 16 * kFloatsPerLine;
 
 struct Batch {
   std::vector<long> checked;                // points whose bounds proved nothing
@@ -422,6 +425,9 @@ long searchBatch(const PassContext& c, const float* const* points, long from, lo
     float* lb = &batch.bounds[static_cast<size_t>(p - from) * groupCount];
     for (size_t g = 0; g < groupCount; ++g) lb[g] = unpackBound(packed[g]);
     if (provenByBounds(c, s.nearest[at], s.upper[at], lb)) continue;
+    // The point's coordinates are read next, from memory: ask for them now.
+    for (int k = 0; k < std::min(c.dimension, kPrefetchFloats); k += kFloatsPerLine)
+      __builtin_prefetch(points[p] + k);
     batch.checked.push_back(p);
     if (s.nearest[at] >= 0) {
       batch.checkedNodes.push_back(s.nearest[at]);
@@ -442,10 +448,9 @@ long searchBatch(const PassContext& c, const float* const* points, long from, lo
     markGroups(c, square, s.upper[at], &batch.bounds[static_cast<size_t>(p - from) * groupCount],
                entry);
     if (entry.marked == 0) continue;
-    for (size_t g = 0; g < groupCount; ++g) {
-      if ((entry.marked >> g & 1) != 0)
-        batch.members[g].push_back(static_cast<int>(batch.pending.size()));
-    }
+    for (uint64_t left = entry.marked; left != 0; left &= left - 1)
+      batch.members[static_cast<size_t>(__builtin_ctzll(left))].push_back(
+          static_cast<int>(batch.pending.size()));
     batch.pending.push_back(entry);
   }
   formed += searchPending(c, points, from, s, batch);
