@@ -1,5 +1,6 @@
 #include "geometry/distance.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace manifit {
@@ -18,6 +19,11 @@ void squaredDistances(const float* const* points, const double* const* centres, 
                       int count, double* out) {
   long p = 0;
   for (; p + 4 <= pointCount; p += 4) {
+    // The rows of the points after these are asked for ahead of their use.
+    if (p + 12 <= pointCount) {
+      for (long q = p + 8; q < p + 12; ++q)
+        for (int i = 0; i < std::min(count, 256); i += 16) __builtin_prefetch(points[q] + i);
+    }
     const float* x0 = points[p];
     const float* x1 = points[p + 1];
     const float* x2 = points[p + 2];

@@ -24,6 +24,9 @@ long ElasticMap::assignPoints() {
 
 namespace {
 
+// How many rows ahead the right-hand-side pass asks for the table's rows.
+constexpr size_t kRowsAhead = 8;
+
 // a_i = the weight (or the count) of node i's points over the total.
 double dataTerm(const ElasticMap& map, int i) {
   const DataTable& data = *map.data;
@@ -152,6 +155,12 @@ void ElasticMap::computeAllRhs(std::vector<double>& out, std::vector<double>* po
     // take ranges of coordinates.
     parallelFor(static_cast<long>(dim), static_cast<double>(owner.size()), [&](long from, long to) {
       for (size_t p = 0; p < owner.size(); ++p) {
+        // A row read a few points ahead is asked for now.
+        if (p + kRowsAhead < owner.size()) {
+          const float* ahead = data->row(static_cast<int>(p + kRowsAhead));
+          for (size_t k = static_cast<size_t>(from); k < static_cast<size_t>(to); k += 16)
+            __builtin_prefetch(ahead + k);
+        }
         if (owner[p] >= 0)
           addPoint(owner[p], static_cast<int>(p), static_cast<size_t>(from),
                    static_cast<size_t>(to));
