@@ -25,8 +25,9 @@ struct NodeGroups {
 
 // Splits nodes [0, nodeCount) of a row-major cache into at most `wanted`
 // non-empty groups of nearby nodes (deterministic: the same cache gives the
-// same groups), none larger than an even share rounded up to whole blocks,
-// and lays them out.
+// same groups), none larger than an even share of the nodes over the
+// seeds it finds (`wanted` of them unless nodes coincide) rounded up to
+// whole blocks, and lays them out.
 void buildNodeGroups(const float* cache, int nodeCount, int dimension, int wanted,
                      NodeGroups& groups);
 
