@@ -139,11 +139,9 @@ struct ProjectResult {
 };
 ProjectResult project(const Map& map, const TableView& points, int threads = 0);
 
-// The nearest-node searches use the vector kernel that the environment
-// variable MANIFIT_KERNEL names ("plain", "avx2" or "avx512") when this
-// processor and build have it, otherwise the fastest one they have. This is a
-// line for standard error when MANIFIT_KERNEL names no usable kernel, and ""
-// otherwise; a program prints it at start-up.
+// A line for standard error when the environment's MANIFIT_KERNEL (plain, avx2
+// or avx512) names no kernel this processor and build can run, "" otherwise;
+// the searches then use the fastest kernel they can.
 std::string kernelWarning();
 
 }  // namespace manifit
