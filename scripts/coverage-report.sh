@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Summarises the line coverage of the tests run in a coverage build (the
-# "coverage" preset): every product source under src/ and python/src/, the
-# headers included; the HTML report lands in <build>/coverage/.
+# "coverage" preset) over the product's sources: src/, include/ and
+# python/src/, headers included. The HTML report lands in <build>/coverage/.
 # Usage: scripts/coverage-report.sh <build folder> <source folder>
 set -euo pipefail
 build="$(cd "$1" && pwd)"
@@ -13,7 +13,7 @@ lcov --quiet --capture --directory . --output-file coverage-raw.info
 sed -E "s#^SF:$build/include-roots/[a-z_]+/#SF:$source/src/#" coverage-raw.info \
   > coverage-renamed.info
 lcov --quiet --add-tracefile coverage-renamed.info --output-file coverage-merged.info
-lcov --quiet --extract coverage-merged.info "$source/src/*" "$source/python/src/*" \
-  --output-file coverage.info
+lcov --quiet --extract coverage-merged.info "$source/src/*" "$source/include/*" \
+  "$source/python/src/*" --output-file coverage.info
 genhtml --quiet coverage.info --output-directory coverage --title "manifit" --prefix "$source"
 lcov --summary coverage.info
