@@ -87,14 +87,26 @@ float lowerFromSquare(float d, const RoundingMargin& m) {
   return v > 0.0 ? floatBelow(std::sqrt(v)) : 0.0f;
 }
 
-// A float t such that a node whose exact distance exceeds t has a computed
-// square strictly above that of any node whose exact distance is at most
-// ub.
-float pruneThreshold(float ub, const RoundingMargin& m) {
-  if (!(ub < std::numeric_limits<float>::infinity())) return std::numeric_limits<float>::infinity();
-  const double u = ub;
-  const double t = std::sqrt(u * u * m.growth + m.floor);
+// The square of a threshold t such that a node whose exact distance
+// exceeds t has a computed square strictly above that of any node whose
+// exact distance squared is at most u2 (+infinity when u2 is not finite).
+double thresholdSquare(double u2, const RoundingMargin& m) {
+  if (!(u2 < kInfinity)) return kInfinity;
+  return u2 * m.growth + m.floor;
+}
+
+// The same threshold as a float at or above it.
+float pruneThreshold(double u2, const RoundingMargin& m) {
+  const double t2 = thresholdSquare(u2, m);
+  if (!(t2 < kInfinity)) return std::numeric_limits<float>::infinity();
+  const double t = std::sqrt(t2);
   return floatAbove(t + t * kNudge);
+}
+
+// At or above the exact squared distance when the computed square is d.
+double upperSquare(float d, const RoundingMargin& m) {
+  if (!(d < std::numeric_limits<float>::infinity())) return kInfinity;
+  return (static_cast<double>(d) + m.absolute) * m.exactFromBelow;
 }
 
 // Bit g set where !(lb[g] > threshold), for g in [0, count): the groups
@@ -193,7 +205,10 @@ bool provenByBounds(const PassContext& c, int known, float& ub, float* lb) {
     lb[g] = f >= std::numeric_limits<float>::min() ? f : 0.0f;
     least = least < lb[g] ? least : lb[g];
   }
-  if (!(least > pruneThreshold(bound, c.margin))) return false;
+  // least > t, compared squared: the float's square is exact in double.
+  const double u = bound;
+  const double t2 = known >= 0 ? thresholdSquare(u * u, c.margin) : kInfinity;
+  if (!(static_cast<double>(least) * least > t2)) return false;
   ub = bound;
   return true;
 }
@@ -230,9 +245,9 @@ void knownSquares(const float* cache, int dimension, const float* const* x, cons
 // marks in entry the groups its bounds cannot exclude; none marked: ub set.
 void markGroups(const PassContext& c, float knownSquare, float& ub, const float* lb,
                 Pending& entry) {
-  const float bound = upperFromSquare(knownSquare, c.margin);
-  entry.marked = notAbove(lb, c.groups->groupCount, pruneThreshold(bound, c.margin));
-  if (entry.marked == 0) ub = bound;
+  entry.marked = notAbove(lb, c.groups->groupCount,
+                          pruneThreshold(upperSquare(knownSquare, c.margin), c.margin));
+  if (entry.marked == 0) ub = upperFromSquare(knownSquare, c.margin);
   entry.knownSquare = knownSquare;
 }
 
