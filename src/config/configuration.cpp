@@ -93,15 +93,17 @@ int toSize(const std::string& text) {
   return static_cast<int>(value);
 }
 
-// Applies one key and value. Stage keys apply to the most recent stage and are
-// ignored before any stage exists. Only an over-long strategy name is refused.
-Status applyKey(const std::string& key, const std::string& value, SectionSettings& section) {
-  TrainingStage* last = section.stages.empty() ? nullptr : &section.stages.back();
+// The keys of the section itself; true when key is one of them, with
+// status telling whether its value was accepted. Only an over-long strategy
+// name is refused.
+bool applySectionKey(const std::string& key, const std::string& value, SectionSettings& section,
+                     Status& status) {
   if (key == "algtype") {
     if (value.size() > kMaxAlgtype) {
-      return Status::failure("The algtype value \"" + value.substr(0, 20) + "...\" is " +
-                             std::to_string(value.size()) +
-                             " characters long; at most 99 are allowed.\n");
+      status = Status::failure("The algtype value \"" + value.substr(0, 20) + "...\" is " +
+                               std::to_string(value.size()) +
+                               " characters long; at most 99 are allowed.\n");
+      return true;
     }
     section.algtype = value;
   } else if (key == "grid.type") {
@@ -115,59 +117,84 @@ Status applyKey(const std::string& key, const std::string& value, SectionSetting
   } else if (key == "grid.minclust") {
     section.minclust = toInt(value);
   } else if (key == "init.stretch1") {
-    return toReal(key, value, section.initStretch[0]);
+    status = toReal(key, value, section.initStretch[0]);
   } else if (key == "init.stretch2") {
-    return toReal(key, value, section.initStretch[1]);
+    status = toReal(key, value, section.initStretch[1]);
   } else if (key == "init.stretch3") {
-    return toReal(key, value, section.initStretch[2]);
+    status = toReal(key, value, section.initStretch[2]);
   } else if (key == "epoch.id") {
     section.stages.push_back(TrainingStage::epoch());
-  } else if (last == nullptr) {
-    if (key == "adapt.id") section.stages.push_back(TrainingStage::adaptation());
-  } else if (key == "epoch.minimize") {
-    last->minimize = value == "true";
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The keys of an epoch stage; any other key is left alone.
+Status applyEpochKey(const std::string& key, const std::string& value, TrainingStage& stage) {
+  if (key == "epoch.minimize") {
+    stage.minimize = value == "true";
   } else if (key == "epoch.ep") {
-    return toReal(key, value, last->ep);
+    return toReal(key, value, stage.ep);
   } else if (key == "epoch.rp") {
-    return toReal(key, value, last->rp);
+    return toReal(key, value, stage.rp);
   } else if (key == "epoch.extrapolate") {
-    last->extrapolate = toInt(value);
+    stage.extrapolate = toInt(value);
   } else if (key == "epoch.eps") {
-    return toReal(key, value, last->eps);
+    return toReal(key, value, stage.eps);
   } else if (key == "epoch.epsSLAU") {
-    return toReal(key, value, last->epsSLAU);
+    return toReal(key, value, stage.epsSLAU);
   } else if (key == "epoch.numiter") {
-    last->numiter = toInt(value);
+    stage.numiter = toInt(value);
   } else if (key == "epoch.numiterSLAU") {
-    last->numiterSLAU = toInt(value);
-  } else if (key == "adapt.id") {
-    section.stages.push_back(TrainingStage::adaptation());
-  } else if (key == "adapt.type") {
-    last->type = value;
+    stage.numiterSLAU = toInt(value);
+  }
+  return Status::success();
+}
+
+// The keys of an adaptation stage; any other key is left alone.
+Status applyAdaptationKey(const std::string& key, const std::string& value, TrainingStage& stage) {
+  if (key == "adapt.type") {
+    stage.type = value;
   } else if (key == "adapt.numiter") {
-    last->numiter = toInt(value);
+    stage.numiter = toInt(value);
   } else if (key == "adapt.numstep") {
-    last->numstep = toInt(value);
+    stage.numstep = toInt(value);
   } else if (key == "adapt.numevery") {
-    last->numevery = toInt(value);
+    stage.numevery = toInt(value);
     // Every step adds up to numevery nodes, each slot allocated up front.
-    if (last->numevery > gridNodeLimit()) {
-      return Status::failure("adapt.numevery " + std::to_string(last->numevery) +
+    if (stage.numevery > gridNodeLimit()) {
+      return Status::failure("adapt.numevery " + std::to_string(stage.numevery) +
                              " asks for more new nodes per step than the " +
                              std::to_string(gridNodeLimit()) + " a grid can hold.\n");
     }
   } else if (key == "adapt.eps") {
-    return toReal(key, value, last->eps);
+    return toReal(key, value, stage.eps);
   } else if (key == "adapt.epsSLAU") {
-    return toReal(key, value, last->epsSLAU);
+    return toReal(key, value, stage.epsSLAU);
   } else if (key == "adapt.epsMSE") {
-    return toReal(key, value, last->epsMSE);
+    return toReal(key, value, stage.epsMSE);
   } else if (key == "adapt.ep") {
-    return toReal(key, value, last->ep);
+    return toReal(key, value, stage.ep);
   } else if (key == "adapt.rp") {
-    return toReal(key, value, last->rp);
+    return toReal(key, value, stage.rp);
   }
   return Status::success();
+}
+
+// Applies one key and value. Stage keys apply to the most recent stage and are
+// ignored before any stage exists.
+Status applyKey(const std::string& key, const std::string& value, SectionSettings& section) {
+  Status status = Status::success();
+  if (applySectionKey(key, value, section, status)) return status;
+  if (key == "adapt.id") {
+    section.stages.push_back(TrainingStage::adaptation());
+    return status;
+  }
+  if (section.stages.empty()) return status;
+  TrainingStage& last = section.stages.back();
+  if (key.compare(0, 6, "epoch.") == 0) return applyEpochKey(key, value, last);
+  return applyAdaptationKey(key, value, last);
 }
 
 }  // namespace

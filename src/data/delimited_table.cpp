@@ -400,6 +400,51 @@ Status chooseColumns(const std::string& name, Layout& layout, TableColumns& colu
   return Status::success();
 }
 
+// The coordinates of one data row (number `row` of the file) into x; drop is
+// set when a value is missing and -na drop leaves such rows out.
+Status readCoordinates(const Record& r, long long row, const std::string& name,
+                       const Layout& layout, MissingValues missing, float* x, bool& drop) {
+  drop = false;
+  for (size_t k = 0; k < layout.coordinates.size(); ++k) {
+    const size_t j = static_cast<size_t>(layout.coordinates[k]);
+    const std::string t = trimmed(r.fields[j]);
+    if (isMissing(t)) {
+      if (missing == MissingValues::Drop) {
+        drop = true;
+        continue;
+      }
+      return Status::failure(formatMessage(
+          "Table file %s, line %i: row %lld, column %s has no value (\"%s\"); remove such rows "
+          "or run with -na drop to leave them out.\n",
+          name.c_str(), r.line, row, columnLabel(layout, j).c_str(),
+          quoteWord(t.c_str(), t.size()).c_str()));
+    }
+    isNumber(t, x[k]);
+    if (!std::isfinite(x[k])) {
+      return Status::failure(formatMessage(
+          "Table file %s, line %i: row %lld, column %s is not a finite number: \"%s\".\n",
+          name.c_str(), r.line, row, columnLabel(layout, j).c_str(),
+          quoteWord(t.c_str(), t.size()).c_str()));
+    }
+  }
+  return Status::success();
+}
+
+// After the second pass: no rows kept is an error, rows left out a warning.
+Status checkKeptRows(const std::string& name, int kept, long long rows, TableColumns& columns) {
+  if (kept == 0) {
+    return Status::failure(formatMessage(
+        "Table file %s: all %lld rows have missing values; no rows are left to fit.\n",
+        name.c_str(), rows));
+  }
+  if (!columns.droppedRows.empty()) {
+    columns.warnings.push_back(formatMessage(
+        "Table file %s: %zu of %lld rows had missing values and were left out (-na drop).\n",
+        name.c_str(), columns.droppedRows.size(), rows));
+  }
+  return Status::success();
+}
+
 // Second pass: the numbers and the text fields of every row.
 Status fillTable(const std::string& text, const std::string& name, const Layout& layout,
                  MissingValues missing, DataTable& table, TableColumns& columns) {
@@ -419,30 +464,9 @@ Status fillTable(const std::string& text, const std::string& name, const Layout&
       continue;
     }
     ++row;
-    float* x = loaded.row(kept);
     bool drop = false;
-    for (int k = 0; k < dims; ++k) {
-      const size_t j = static_cast<size_t>(layout.coordinates[static_cast<size_t>(k)]);
-      const std::string t = trimmed(r.fields[j]);
-      if (isMissing(t)) {
-        if (missing == MissingValues::Drop) {
-          drop = true;
-          continue;
-        }
-        return Status::failure(formatMessage(
-            "Table file %s, line %i: row %lld, column %s has no value (\"%s\"); remove such rows "
-            "or run with -na drop to leave them out.\n",
-            name.c_str(), r.line, row, columnLabel(layout, j).c_str(),
-            quoteWord(t.c_str(), t.size()).c_str()));
-      }
-      isNumber(t, x[k]);
-      if (!std::isfinite(x[k])) {
-        return Status::failure(formatMessage(
-            "Table file %s, line %i: row %lld, column %s is not a finite number: \"%s\".\n",
-            name.c_str(), r.line, row, columnLabel(layout, j).c_str(),
-            quoteWord(t.c_str(), t.size()).c_str()));
-      }
-    }
+    const Status read = readCoordinates(r, row, name, layout, missing, loaded.row(kept), drop);
+    if (!read.ok()) return read;
     fieldsAside.clear();
     for (int j : layout.textColumns) fieldsAside.push_back(r.fields[static_cast<size_t>(j)]);
     if (drop) {
@@ -454,16 +478,8 @@ Status fillTable(const std::string& text, const std::string& name, const Layout&
     columns.text.push_back(fieldsAside);
     ++kept;
   }
-  if (kept == 0) {
-    return Status::failure(formatMessage(
-        "Table file %s: all %lld rows have missing values; no rows are left to fit.\n",
-        name.c_str(), row));
-  }
-  if (!columns.droppedRows.empty()) {
-    columns.warnings.push_back(formatMessage(
-        "Table file %s: %zu of %lld rows had missing values and were left out (-na drop).\n",
-        name.c_str(), columns.droppedRows.size(), row));
-  }
+  const Status rows = checkKeptRows(name, kept, row, columns);
+  if (!rows.ok()) return rows;
   // Shrinking keeps the storage in place, so the row pointers stay valid.
   loaded.pointCount = kept;
   loaded.rows.resize(static_cast<size_t>(kept));

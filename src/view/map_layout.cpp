@@ -197,12 +197,10 @@ PlanePoint besideNode(const PlanePoint& node, double radius, size_t p) {
   return {node.x + r * std::cos(angle), node.y + r * std::sin(angle)};
 }
 
-}  // namespace
-
-MapLayout layoutMap(const GridShape& shape, const ManifoldFile& manifold,
-                    const std::vector<int>& nearest, const std::vector<Projection>* projections) {
-  MapLayout layout;
-  Chain chain;
+// The nodes of the map laid out by the grid's shape; a line, a circle or a
+// graph that forms a chain leave the chain they were laid along in chain.
+void layoutNodes(const GridShape& shape, const ManifoldFile& manifold, MapLayout& layout,
+                 Chain& chain) {
   std::optional<ChainOrder> found;
   switch (shape.kind) {
     case GridKind::rectangle:
@@ -234,34 +232,45 @@ MapLayout layoutMap(const GridShape& shape, const ManifoldFile& manifold,
       }
       break;
   }
+}
+
+// Where a point's projection puts it on the drawing of a rectangle, sphere,
+// line or circle; place holds its node's place on entry.
+PlanePoint projectedPlace(const GridShape& shape, const MapLayout& layout, const Chain& chain,
+                          const Projection& projection, PlanePoint place) {
+  switch (shape.kind) {
+    case GridKind::rectangle:
+      return {projection[0], projection[1]};
+    case GridKind::sphere:
+      return sphereAngles(projection, layout);
+    case GridKind::line: {  // node k has the internal coordinate 2k/n − 1
+      const double t = (projection[0] + 1) * shape.size1 / 2;
+      place.x = arcAt(chain, std::clamp(t, 0.0, static_cast<double>(shape.size1 - 1)));
+      return place;
+    }
+    default: {  // circle: node k at the angle 2πk/n
+      double t = std::atan2(projection[1], projection[0]) * shape.size1 / (2 * kPi);
+      if (t < -0.5) t += shape.size1;
+      if (t >= shape.size1 - 0.5) t -= shape.size1;
+      place.x = arcAt(chain, t);
+      return place;
+    }
+  }
+}
+
+}  // namespace
+
+MapLayout layoutMap(const GridShape& shape, const ManifoldFile& manifold,
+                    const std::vector<int>& nearest, const std::vector<Projection>* projections) {
+  MapLayout layout;
+  Chain chain;
+  layoutNodes(shape, manifold, layout, chain);
   layout.drawn = true;
   const bool projected = projections && shape.kind != GridKind::graph;
   for (size_t p = 0; p < nearest.size(); ++p) {
     PlanePoint place = layout.nodes[static_cast<size_t>(nearest[p])];
     if (layout.discs) place = besideNode(place, layout.nodeRadius, p);
-    if (projected) {
-      const Projection& projection = (*projections)[p];
-      switch (shape.kind) {
-        case GridKind::rectangle:
-          place = {projection[0], projection[1]};
-          break;
-        case GridKind::sphere:
-          place = sphereAngles(projection, layout);
-          break;
-        case GridKind::line: {  // node k has the internal coordinate 2k/n − 1
-          const double t = (projection[0] + 1) * shape.size1 / 2;
-          place.x = arcAt(chain, std::clamp(t, 0.0, static_cast<double>(shape.size1 - 1)));
-          break;
-        }
-        default: {  // circle: node k at the angle 2πk/n
-          double t = std::atan2(projection[1], projection[0]) * shape.size1 / (2 * kPi);
-          if (t < -0.5) t += shape.size1;
-          if (t >= shape.size1 - 0.5) t -= shape.size1;
-          place.x = arcAt(chain, t);
-          break;
-        }
-      }
-    }
+    if (projected) place = projectedPlace(shape, layout, chain, (*projections)[p], place);
     if (layout.strip) place.y = stripSpread(p);
     layout.points.push_back(place);
   }
