@@ -1,0 +1,201 @@
+#include <algorithm>
+#include <utility>
+
+#include "common/parallel.h"
+#include "components/residual_data.h"
+#include "data/data_table.h"
+
+namespace manifit {
+
+namespace {
+
+float weightOf(const float* weights, size_t j) {
+  return weights != nullptr ? weights[j] : 1.0f;
+}
+
+}  // namespace
+
+TableResiduals::TableResiduals(const DataTable& analysed, const std::vector<double>& centre)
+    : table(&analysed),
+      pointCount(static_cast<size_t>(std::max(analysed.pointCount, 0))),
+      mean(centre) {}
+
+void TableResiduals::residualRow(size_t j, size_t from, size_t to, float* out) const {
+  const float* x = table->row(static_cast<int>(j));
+  for (size_t i = from; i < to; ++i) out[i - from] = static_cast<float>(x[i] - mean[i]);
+  for (size_t c = 0; c < directions.size(); ++c) {
+    const double p = positions[c][j];
+    const double* v = directions[c].data();
+    for (size_t i = from; i < to; ++i) out[i - from] = static_cast<float>(out[i - from] - p * v[i]);
+  }
+}
+
+// out[k] = R[i][first + k] from out[k] = x_{first + k}[i].
+void TableResiduals::residualColumn(size_t first, size_t count, size_t i, float* out) const {
+  const double centre = mean[i];
+  for (size_t k = 0; k < count; ++k) out[k] = static_cast<float>(out[k] - centre);
+  for (size_t c = 0; c < directions.size(); ++c) {
+    const double vi = directions[c][i];
+    const double* p = positions[c].data() + first;
+    for (size_t k = 0; k < count; ++k) out[k] = static_cast<float>(out[k] - p[k] * vi);
+  }
+}
+
+// The block's table values are copied coordinate-major a slice of
+// coordinates at a time (reading each row in order); the sums are kept apart
+// for each point and run over the coordinates in order, exactly as one
+// point's sum alone would.
+void TableResiduals::blockProducts(size_t first, size_t count, const double* v, const double* b,
+                                   double* out) const {
+  const size_t n = coordinates();
+  float columns[kSlice * kBlock];
+  double sums[kBlock];
+  std::fill(sums, sums + count, 0.0);
+  for (size_t i0 = 0; i0 < n; i0 += kSlice) {
+    const size_t width = std::min(kSlice, n - i0);
+    copyColumns(first, count, i0, i0 + width, columns);
+    for (size_t q = 0; q < width; ++q) {
+      float* r = columns + q * kBlock;
+      residualColumn(first, count, i0 + q, r);
+      const double vi = v[i0 + q];
+      if (b != nullptr) {
+        const double bi = b[i0 + q];
+        for (size_t k = 0; k < count; ++k) sums[k] += (r[k] - bi) * vi;
+      } else {
+        for (size_t k = 0; k < count; ++k) sums[k] += r[k] * vi;
+      }
+    }
+  }
+  std::copy(sums, sums + count, out);
+}
+
+void TableResiduals::copyColumns(size_t first, size_t count, size_t from, size_t to,
+                                 float* columns) const {
+  for (size_t k = 0; k < count; ++k) {
+    const float* x = table->row(static_cast<int>(first + k));
+    for (size_t i = from; i < to; ++i) columns[(i - from) * kBlock + k] = x[i];
+  }
+}
+
+// Block after block: the positions t of the block's points (as in
+// blockProducts), then the block's terms of the regression sums, point
+// after point.
+void TableResiduals::fusedLineSums(const float* weights, const std::vector<double>& v,
+                                   const std::vector<double>& b, double vv, std::vector<double>& t,
+                                   std::vector<double>& sx, std::vector<double>& sxt) const {
+  const size_t n = coordinates();
+  const size_t m = points();
+  t.assign(m, 0.0);
+  float columns[kSlice * kBlock];
+  float rows[kBlock * kSlice];
+  double Sx[kSlice] = {};
+  double Sxt[kSlice] = {};
+  for (size_t first = 0; first < m; first += kBlock) {
+    const size_t count = std::min(kBlock, m - first);
+    copyColumns(first, count, 0, n, columns);
+    double sums[kBlock] = {};
+    for (size_t i = 0; i < n; ++i) {
+      float* r = columns + i * kBlock;
+      residualColumn(first, count, i, r);
+      const double vi = v[i];
+      const double bi = b[i];
+      for (size_t k = 0; k < count; ++k) sums[k] += (r[k] - bi) * vi;
+    }
+    // Back to one row per point, so that the sums run across coordinates.
+    for (size_t i = 0; i < n; ++i)
+      for (size_t k = 0; k < count; ++k) rows[k * kSlice + i] = columns[i * kBlock + k];
+    for (size_t k = 0; k < count; ++k) {
+      const double tk = sums[k] / vv;
+      t[first + k] = tk;
+      const float w = weightOf(weights, first + k);
+      const float* r = rows + k * kSlice;
+      for (size_t i = 0; i < n; ++i) {
+        const float wx = w * r[i];
+        Sx[i] += wx;
+        Sxt[i] += wx * tk;
+      }
+    }
+  }
+  sx.assign(Sx, Sx + n);
+  sxt.assign(Sxt, Sxt + n);
+}
+
+void TableResiduals::lineSums(const float* weights, const std::vector<double>& v,
+                              const std::vector<double>& b, double vv, std::vector<double>& t,
+                              std::vector<double>& sx, std::vector<double>& sxt) const {
+  if (coordinates() <= kSlice && workerThreads() == 1) {
+    fusedLineSums(weights, v, b, vv, t, sx, sxt);
+    return;
+  }
+  linePositions(v, b, vv, t);
+  regressionSums(weights, t, sx, sxt);
+}
+
+void TableResiduals::products(const std::vector<double>& v, const double* b,
+                              std::vector<double>& out) const {
+  const size_t m = points();
+  out.assign(m, 0.0);
+  parallelFor(
+      static_cast<long>(m), 4.0 * static_cast<double>(coordinates()), [&](long begin, long end) {
+        for (size_t j = static_cast<size_t>(begin); j < static_cast<size_t>(end); j += kBlock) {
+          const size_t count = std::min(kBlock, static_cast<size_t>(end) - j);
+          blockProducts(j, count, v.data(), b, out.data() + j);
+        }
+      });
+}
+
+void TableResiduals::linePositions(const std::vector<double>& v, const std::vector<double>& b,
+                                   double vv, std::vector<double>& t) const {
+  products(v, b.data(), t);
+  for (double& x : t) x /= vv;
+}
+
+// The worker threads take ranges of coordinates; each sum runs over the
+// points in order.
+void TableResiduals::regressionSums(const float* weights, const std::vector<double>& t,
+                                    std::vector<double>& sx, std::vector<double>& sxt) const {
+  const size_t n = coordinates();
+  const size_t m = points();
+  sx.assign(n, 0.0);
+  sxt.assign(n, 0.0);
+  parallelFor(static_cast<long>(n), 5.0 * static_cast<double>(m), [&](long first, long last) {
+    const size_t from = static_cast<size_t>(first);
+    const size_t to = static_cast<size_t>(last);
+    const size_t width = to - from;
+    std::vector<float> r(width);
+    std::vector<double> Sx(width, 0.0);
+    std::vector<double> Sxt(width, 0.0);
+    for (size_t j = 0; j < m; ++j) {
+      residualRow(j, from, to, r.data());
+      const float w = weightOf(weights, j);
+      const double tj = t[j];
+      for (size_t c = 0; c < width; ++c) {
+        const float wx = w * r[c];
+        Sx[c] += wx;
+        Sxt[c] += wx * tj;
+      }
+    }
+    std::copy(Sx.begin(), Sx.end(), sx.begin() + static_cast<long>(from));
+    std::copy(Sxt.begin(), Sxt.end(), sxt.begin() + static_cast<long>(from));
+  });
+}
+
+void TableResiduals::deflate(const float* weights, const std::vector<double>& v, double& W,
+                             double& S1, double& S2) {
+  const size_t m = points();
+  std::vector<double> p;
+  products(v, nullptr, p);
+  W = 0.0;
+  S1 = 0.0;
+  S2 = 0.0;
+  for (size_t j = 0; j < m; ++j) {
+    const float w = weightOf(weights, j);
+    W += w;
+    S1 += w * p[j];
+    S2 += w * p[j] * p[j];
+  }
+  directions.push_back(v);
+  positions.push_back(std::move(p));
+}
+
+}  // namespace manifit
