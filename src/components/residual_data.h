@@ -86,6 +86,8 @@ class TableResiduals : public ResidualData {
   static constexpr std::size_t kBlock = 64;
   // Coordinates copied into a block's buffer at a time.
   static constexpr std::size_t kSlice = 64;
+  // Sums kept together in a block (divides kBlock and kSlice).
+  static constexpr std::size_t kSums = 8;
 
   // out[k] = R[i][first + k] for k < count, given out[k] = x_{first + k}[i].
   void residualColumn(std::size_t first, std::size_t count, std::size_t i, float* out) const;

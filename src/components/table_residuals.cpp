@@ -77,43 +77,53 @@ void TableResiduals::copyColumns(size_t first, size_t count, size_t from, size_t
   }
 }
 
-// Block after block: the positions t of the block's points (as in
-// blockProducts), then the block's terms of the regression sums, point
-// after point.
+// Block after block: the residual rows of the block's points, their
+// positions t (the sums run across the points, each over the coordinates in
+// order), then the block's terms of the regression sums point after point,
+// kSums coordinates at a time.
 void TableResiduals::fusedLineSums(const float* weights, const std::vector<double>& v,
                                    const std::vector<double>& b, double vv, std::vector<double>& t,
                                    std::vector<double>& sx, std::vector<double>& sxt) const {
   const size_t n = coordinates();
   const size_t m = points();
   t.assign(m, 0.0);
-  float columns[kSlice * kBlock];
-  float rows[kBlock * kSlice];
+  float rows[kBlock * kSlice] = {};
   double Sx[kSlice] = {};
   double Sxt[kSlice] = {};
   for (size_t first = 0; first < m; first += kBlock) {
     const size_t count = std::min(kBlock, m - first);
-    copyColumns(first, count, 0, n, columns);
+    for (size_t k = 0; k < count; ++k) residualRow(first + k, 0, n, rows + k * kSlice);
     double sums[kBlock] = {};
-    for (size_t i = 0; i < n; ++i) {
-      float* r = columns + i * kBlock;
-      residualColumn(first, count, i, r);
-      const double vi = v[i];
-      const double bi = b[i];
-      for (size_t k = 0; k < count; ++k) sums[k] += (r[k] - bi) * vi;
-    }
-    // Back to one row per point, so that the sums run across coordinates.
-    for (size_t i = 0; i < n; ++i)
-      for (size_t k = 0; k < count; ++k) rows[k * kSlice + i] = columns[i * kBlock + k];
-    for (size_t k = 0; k < count; ++k) {
-      const double tk = sums[k] / vv;
-      t[first + k] = tk;
-      const float w = weightOf(weights, first + k);
-      const float* r = rows + k * kSlice;
+    for (size_t k0 = 0; k0 < count; k0 += kSums) {
+      double acc[kSums] = {};
       for (size_t i = 0; i < n; ++i) {
-        const float wx = w * r[i];
-        Sx[i] += wx;
-        Sxt[i] += wx * tk;
+        const double vi = v[i];
+        const double bi = b[i];
+        for (size_t q = 0; q < kSums; ++q) acc[q] += (rows[(k0 + q) * kSlice + i] - bi) * vi;
       }
+      std::copy(acc, acc + kSums, sums + k0);
+    }
+    float w[kBlock];
+    for (size_t k = 0; k < count; ++k) {
+      sums[k] /= vv;
+      w[k] = weightOf(weights, first + k);
+    }
+    std::copy(sums, sums + count, t.begin() + static_cast<long>(first));
+    for (size_t i0 = 0; i0 < n; i0 += kSums) {
+      double S[kSums];
+      double St[kSums];
+      std::copy(Sx + i0, Sx + i0 + kSums, S);
+      std::copy(Sxt + i0, Sxt + i0 + kSums, St);
+      for (size_t k = 0; k < count; ++k) {
+        const float* r = rows + k * kSlice + i0;
+        for (size_t q = 0; q < kSums; ++q) {
+          const float wx = w[k] * r[q];
+          S[q] += wx;
+          St[q] += wx * sums[k];
+        }
+      }
+      std::copy(S, S + kSums, Sx + i0);
+      std::copy(St, St + kSums, Sxt + i0);
     }
   }
   sx.assign(Sx, Sx + n);
