@@ -86,8 +86,6 @@ class TableResiduals : public ResidualData {
   static constexpr std::size_t kBlock = 64;
   // Coordinates copied into a block's buffer at a time.
   static constexpr std::size_t kSlice = 64;
-  // Sums kept together in a block (divides kBlock and kSlice).
-  static constexpr std::size_t kSums = 8;
 
   // out[k] = R[i][first + k] for k < count, given out[k] = x_{first + k}[i].
   void residualColumn(std::size_t first, std::size_t count, std::size_t i, float* out) const;
@@ -99,7 +97,7 @@ class TableResiduals : public ResidualData {
   // columns, coordinate-major: columns[(i - from) * kBlock + k] = x_{first + k}[i].
   void copyColumns(std::size_t first, std::size_t count, std::size_t from, std::size_t to,
                    float* columns) const;
-  // lineSums in one pass, for a table of at most kSlice coordinates.
+  // lineSums in one pass (line_sums_kernel.h), for a narrow table.
   void fusedLineSums(const float* weights, const std::vector<double>& v,
                      const std::vector<double>& b, double vv, std::vector<double>& t,
                      std::vector<double>& sx, std::vector<double>& sxt) const;

@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "common/parallel.h"
+#include "components/line_sums_kernel.h"
 #include "components/residual_data.h"
 #include "data/data_table.h"
 
@@ -77,63 +78,57 @@ void TableResiduals::copyColumns(size_t first, size_t count, size_t from, size_t
   }
 }
 
-// Block after block: the residual rows of the block's points, their
-// positions t (the sums run across the points, each over the coordinates in
-// order), then the block's terms of the regression sums point after point,
-// kSums coordinates at a time.
+namespace {
+
+bool processorHasAvx2() {
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+  return __builtin_cpu_supports("avx2");
+#else
+  return false;
+#endif
+}
+
+bool useAvx2() {
+  static const bool chosen = lineSumsAvx2Built() && processorHasAvx2();
+  return chosen;
+}
+
+}  // namespace
+
 void TableResiduals::fusedLineSums(const float* weights, const std::vector<double>& v,
                                    const std::vector<double>& b, double vv, std::vector<double>& t,
                                    std::vector<double>& sx, std::vector<double>& sxt) const {
-  const size_t n = coordinates();
-  const size_t m = points();
-  t.assign(m, 0.0);
-  float rows[kBlock * kSlice] = {};
-  double Sx[kSlice] = {};
-  double Sxt[kSlice] = {};
-  for (size_t first = 0; first < m; first += kBlock) {
-    const size_t count = std::min(kBlock, m - first);
-    for (size_t k = 0; k < count; ++k) residualRow(first + k, 0, n, rows + k * kSlice);
-    double sums[kBlock] = {};
-    for (size_t k0 = 0; k0 < count; k0 += kSums) {
-      double acc[kSums] = {};
-      for (size_t i = 0; i < n; ++i) {
-        const double vi = v[i];
-        const double bi = b[i];
-        for (size_t q = 0; q < kSums; ++q) acc[q] += (rows[(k0 + q) * kSlice + i] - bi) * vi;
-      }
-      std::copy(acc, acc + kSums, sums + k0);
-    }
-    float w[kBlock];
-    for (size_t k = 0; k < count; ++k) {
-      sums[k] /= vv;
-      w[k] = weightOf(weights, first + k);
-    }
-    std::copy(sums, sums + count, t.begin() + static_cast<long>(first));
-    for (size_t i0 = 0; i0 < n; i0 += kSums) {
-      double S[kSums];
-      double St[kSums];
-      std::copy(Sx + i0, Sx + i0 + kSums, S);
-      std::copy(Sxt + i0, Sxt + i0 + kSums, St);
-      for (size_t k = 0; k < count; ++k) {
-        const float* r = rows + k * kSlice + i0;
-        for (size_t q = 0; q < kSums; ++q) {
-          const float wx = w[k] * r[q];
-          S[q] += wx;
-          St[q] += wx * sums[k];
-        }
-      }
-      std::copy(S, S + kSums, Sx + i0);
-      std::copy(St, St + kSums, Sxt + i0);
-    }
+  std::vector<const double*> found;
+  std::vector<const double*> along;
+  for (size_t c = 0; c < directions.size(); ++c) {
+    found.push_back(directions[c].data());
+    along.push_back(positions[c].data());
   }
-  sx.assign(Sx, Sx + n);
-  sxt.assign(Sxt, Sxt + n);
+  LineSumsInput in;
+  in.rows = table->rows.data();
+  in.points = points();
+  in.coordinates = coordinates();
+  in.mean = mean.data();
+  in.directions = found.data();
+  in.positions = along.data();
+  in.found = found.size();
+  in.v = v.data();
+  in.b = b.data();
+  in.vv = vv;
+  in.weights = weights;
+  t.assign(in.points, 0.0);
+  sx.assign(in.coordinates, 0.0);
+  sxt.assign(in.coordinates, 0.0);
+  if (useAvx2())
+    lineSumsAvx2(in, t.data(), sx.data(), sxt.data());
+  else
+    lineSumsPlain(in, t.data(), sx.data(), sxt.data());
 }
 
 void TableResiduals::lineSums(const float* weights, const std::vector<double>& v,
                               const std::vector<double>& b, double vv, std::vector<double>& t,
                               std::vector<double>& sx, std::vector<double>& sxt) const {
-  if (coordinates() <= kSlice && workerThreads() == 1) {
+  if (coordinates() <= kLineSumsWidth && workerThreads() == 1) {
     fusedLineSums(weights, v, b, vv, t, sx, sxt);
     return;
   }

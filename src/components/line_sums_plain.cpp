@@ -1,0 +1,10 @@
+#include "components/line_sums_body.h"
+#include "components/line_sums_kernel.h"
+
+namespace manifit {
+
+void lineSumsPlain(const LineSumsInput& in, double* t, double* sx, double* sxt) {
+  lineSumsBody(in, t, sx, sxt);
+}
+
+}  // namespace manifit
