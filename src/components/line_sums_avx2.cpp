@@ -4,8 +4,9 @@
 
 namespace manifit {
 
-void lineSumsAvx2(const LineSumsInput& in, double* t, double* sx, double* sxt) {
-  lineSumsBody(in, t, sx, sxt);
+void lineSumsAvx2(const LineSumsInput& in, const LineSumsPart& part, double* t, double* sx,
+                  double* sxt) {
+  lineSumsBody(in, part, t, sx, sxt);
 }
 
 bool lineSumsAvx2Built() {

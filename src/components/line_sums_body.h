@@ -12,15 +12,15 @@ namespace {
 constexpr std::size_t kBodyBlock = 64;  // points formed together
 constexpr std::size_t kBodySums = 8;    // sums kept together (divides both sizes)
 
-// out[i] = R[i][j] for every coordinate i.
-void formRow(const LineSumsInput& in, std::size_t j, float* out) {
+// out[i - from] = R[i][j] for the coordinates i in [from, to).
+void formRow(const LineSumsInput& in, std::size_t j, std::size_t from, std::size_t to, float* out) {
   const float* x = in.rows[j];
-  const std::size_t n = in.coordinates;
-  for (std::size_t i = 0; i < n; ++i) out[i] = static_cast<float>(x[i] - in.mean[i]);
+  for (std::size_t i = from; i < to; ++i) out[i - from] = static_cast<float>(x[i] - in.mean[i]);
   for (std::size_t c = 0; c < in.found; ++c) {
     const double p = in.positions[c][j];
     const double* d = in.directions[c];
-    for (std::size_t i = 0; i < n; ++i) out[i] = static_cast<float>(out[i] - p * d[i]);
+    for (std::size_t i = from; i < to; ++i)
+      out[i - from] = static_cast<float>(out[i - from] - p * d[i]);
   }
 }
 
@@ -39,11 +39,11 @@ void blockPositions(const LineSumsInput& in, const float* rows, double* sums) {
   }
 }
 
-// The block's terms of the regression sums, point after point, kBodySums
-// coordinates at a time.
-void blockRegression(const LineSumsInput& in, const float* rows, std::size_t count, const float* w,
+// The block's terms of the regression sums of `width` coordinates, point
+// after point, kBodySums coordinates at a time.
+void blockRegression(const float* rows, std::size_t count, std::size_t width, const float* w,
                      const double* t, double* sx, double* sxt) {
-  for (std::size_t i0 = 0; i0 < in.coordinates; i0 += kBodySums) {
+  for (std::size_t i0 = 0; i0 < width; i0 += kBodySums) {
     double S[kBodySums];
     double St[kBodySums];
     for (std::size_t q = 0; q < kBodySums; ++q) {
@@ -66,28 +66,36 @@ void blockRegression(const LineSumsInput& in, const float* rows, std::size_t cou
 }
 
 // The rows of a block beyond its points and the coordinates beyond the
-// table's hold zeros or earlier finite values; their sums are not used.
-void lineSumsBody(const LineSumsInput& in, double* t, double* sx, double* sxt) {
+// part's hold zeros or earlier finite values; their sums are not used. The
+// positions need the part to cover every coordinate.
+void lineSumsBody(const LineSumsInput& in, const LineSumsPart& part, double* t, double* sx,
+                  double* sxt) {
+  const std::size_t width = part.to - part.from;
   float rows[kBodyBlock * kLineSumsWidth] = {};
   double Sx[kLineSumsWidth] = {};
   double Sxt[kLineSumsWidth] = {};
-  for (std::size_t first = 0; first < in.points; first += kBodyBlock) {
-    const std::size_t left = in.points - first;
+  for (std::size_t first = part.begin; first < part.end; first += kBodyBlock) {
+    const std::size_t left = part.end - first;
     const std::size_t count = left < kBodyBlock ? left : kBodyBlock;
-    for (std::size_t k = 0; k < count; ++k) formRow(in, first + k, rows + k * kLineSumsWidth);
-    double sums[kBodyBlock];
-    blockPositions(in, rows, sums);
-    float w[kBodyBlock];
-    for (std::size_t k = 0; k < count; ++k) {
-      sums[k] /= in.vv;
-      t[first + k] = sums[k];
-      w[k] = in.weights != nullptr ? in.weights[first + k] : 1.0f;
+    for (std::size_t k = 0; k < count; ++k)
+      formRow(in, first + k, part.from, part.to, rows + k * kLineSumsWidth);
+    double positions[kBodyBlock];
+    if (part.positions) {
+      blockPositions(in, rows, positions);
+      for (std::size_t k = 0; k < count; ++k) t[first + k] = positions[k] /= in.vv;
+    } else {
+      for (std::size_t k = 0; k < count; ++k) positions[k] = t[first + k];
     }
-    blockRegression(in, rows, count, w, sums, Sx, Sxt);
+    if (!part.sums) continue;
+    float w[kBodyBlock];
+    for (std::size_t k = 0; k < count; ++k)
+      w[k] = in.weights != nullptr ? in.weights[first + k] : 1.0f;
+    blockRegression(rows, count, width, w, positions, Sx, Sxt);
   }
-  for (std::size_t i = 0; i < in.coordinates; ++i) {
-    sx[i] = Sx[i];
-    sxt[i] = Sxt[i];
+  if (!part.sums) return;
+  for (std::size_t i = 0; i < width; ++i) {
+    sx[part.from + i] = Sx[i];
+    sxt[part.from + i] = Sxt[i];
   }
 }
 

@@ -27,14 +27,30 @@ struct LineSumsInput {
   const float* weights = nullptr;  // null without weights
 };
 
-// t[j] = sum_i (R[i][j] - b_i) v_i / vv (coordinates in order), then
-// sx[i] = sum_j w_j R[i][j] and sxt[i] = sum_j (w_j R[i][j]) t_j over the
-// points in order; t holds `points` values, sx and sxt `coordinates`.
-void lineSumsPlain(const LineSumsInput& in, double* t, double* sx, double* sxt);
+// The part of the step one call does: the positions of the points [begin,
+// end) over all coordinates, and/or the regression sums of the coordinates
+// [from, to) over the points [begin, end) in order (from the positions in t
+// when they are not formed here).
+struct LineSumsPart {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  std::size_t from = 0;
+  std::size_t to = 0;
+  bool positions = true;
+  bool sums = true;
+};
+
+// t[j] = sum_i (R[i][j] - b_i) v_i / vv over the coordinates in order, and
+// sx[i] = sum_j w_j R[i][j], sxt[i] = sum_j (w_j R[i][j]) t_j over the points
+// in order; t, sx and sxt are indexed by point and coordinate, and only the
+// entries of the part are written.
+void lineSumsPlain(const LineSumsInput& in, const LineSumsPart& part, double* t, double* sx,
+                   double* sxt);
 
 // The same with AVX2 instructions; only when lineSumsAvx2Built() and the
 // processor has AVX2.
-void lineSumsAvx2(const LineSumsInput& in, double* t, double* sx, double* sxt);
+void lineSumsAvx2(const LineSumsInput& in, const LineSumsPart& part, double* t, double* sx,
+                  double* sxt);
 
 // Whether lineSumsAvx2 was compiled with AVX2 (otherwise it is the plain kernel).
 bool lineSumsAvx2Built();

@@ -3,8 +3,9 @@
 
 namespace manifit {
 
-void lineSumsPlain(const LineSumsInput& in, double* t, double* sx, double* sxt) {
-  lineSumsBody(in, t, sx, sxt);
+void lineSumsPlain(const LineSumsInput& in, const LineSumsPart& part, double* t, double* sx,
+                   double* sxt) {
+  lineSumsBody(in, part, t, sx, sxt);
 }
 
 }  // namespace manifit

@@ -97,10 +97,10 @@ class TableResiduals : public ResidualData {
   // columns, coordinate-major: columns[(i - from) * kBlock + k] = x_{first + k}[i].
   void copyColumns(std::size_t first, std::size_t count, std::size_t from, std::size_t to,
                    float* columns) const;
-  // lineSums in one pass (line_sums_kernel.h), for a narrow table.
-  void fusedLineSums(const float* weights, const std::vector<double>& v,
-                     const std::vector<double>& b, double vv, std::vector<double>& t,
-                     std::vector<double>& sx, std::vector<double>& sxt) const;
+  // lineSums by the kernels of line_sums_kernel.h, for a narrow table.
+  void narrowLineSums(const float* weights, const std::vector<double>& v,
+                      const std::vector<double>& b, double vv, std::vector<double>& t,
+                      std::vector<double>& sx, std::vector<double>& sxt) const;
   // blockProducts over all points, out[j] for point j.
   void products(const std::vector<double>& v, const double* b, std::vector<double>& out) const;
 

@@ -93,11 +93,21 @@ bool useAvx2() {
   return chosen;
 }
 
+void lineSumsKernel(const LineSumsInput& in, const LineSumsPart& part, double* t, double* sx,
+                    double* sxt) {
+  if (useAvx2())
+    lineSumsAvx2(in, part, t, sx, sxt);
+  else
+    lineSumsPlain(in, part, t, sx, sxt);
+}
+
 }  // namespace
 
-void TableResiduals::fusedLineSums(const float* weights, const std::vector<double>& v,
-                                   const std::vector<double>& b, double vv, std::vector<double>& t,
-                                   std::vector<double>& sx, std::vector<double>& sxt) const {
+// One pass over the table at one thread; with more, the positions with the
+// points split between the threads, then the sums with the coordinates split.
+void TableResiduals::narrowLineSums(const float* weights, const std::vector<double>& v,
+                                    const std::vector<double>& b, double vv, std::vector<double>& t,
+                                    std::vector<double>& sx, std::vector<double>& sxt) const {
   std::vector<const double*> found;
   std::vector<const double*> along;
   for (size_t c = 0; c < directions.size(); ++c) {
@@ -119,17 +129,37 @@ void TableResiduals::fusedLineSums(const float* weights, const std::vector<doubl
   t.assign(in.points, 0.0);
   sx.assign(in.coordinates, 0.0);
   sxt.assign(in.coordinates, 0.0);
-  if (useAvx2())
-    lineSumsAvx2(in, t.data(), sx.data(), sxt.data());
-  else
-    lineSumsPlain(in, t.data(), sx.data(), sxt.data());
+  LineSumsPart all;
+  all.end = in.points;
+  all.to = in.coordinates;
+  if (workerThreads() == 1) {
+    lineSumsKernel(in, all, t.data(), sx.data(), sxt.data());
+    return;
+  }
+  const double formCost = 4.0 * static_cast<double>(in.found + 1);
+  parallelFor(static_cast<long>(in.points), formCost * static_cast<double>(in.coordinates),
+              [&](long begin, long end) {
+                LineSumsPart part = all;
+                part.begin = static_cast<size_t>(begin);
+                part.end = static_cast<size_t>(end);
+                part.sums = false;
+                lineSumsKernel(in, part, t.data(), sx.data(), sxt.data());
+              });
+  parallelFor(static_cast<long>(in.coordinates), formCost * static_cast<double>(in.points),
+              [&](long from, long to) {
+                LineSumsPart part = all;
+                part.from = static_cast<size_t>(from);
+                part.to = static_cast<size_t>(to);
+                part.positions = false;
+                lineSumsKernel(in, part, t.data(), sx.data(), sxt.data());
+              });
 }
 
 void TableResiduals::lineSums(const float* weights, const std::vector<double>& v,
                               const std::vector<double>& b, double vv, std::vector<double>& t,
                               std::vector<double>& sx, std::vector<double>& sxt) const {
-  if (coordinates() <= kLineSumsWidth && workerThreads() == 1) {
-    fusedLineSums(weights, v, b, vv, t, sx, sxt);
+  if (coordinates() <= kLineSumsWidth) {
+    narrowLineSums(weights, v, b, vv, t, sx, sxt);
     return;
   }
   linePositions(v, b, vv, t);
