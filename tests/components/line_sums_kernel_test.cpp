@@ -98,6 +98,14 @@ void plainLineSums(const Case& c, std::vector<double>& t, std::vector<double>& s
   regressionSumsPlain(c.R, c.in.weights, t, sx, sxt);
 }
 
+bool processorHasAvx2() {
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+  return __builtin_cpu_supports("avx2");
+#else
+  return false;
+#endif
+}
+
 using Kernel = void (*)(const LineSumsInput&, const LineSumsPart&, double*, double*, double*);
 
 // The whole step in one call, then in pieces: positions over ranges of
@@ -138,7 +146,7 @@ void expectKernelMatches(Kernel kernel, const Case& c, const std::string& what) 
 
 TEST(LineSumsKernel, BothKernelsGiveThePlainBits) {
   std::vector<Kernel> kernels = {lineSumsPlain};
-  if (lineSumsAvx2Built() && __builtin_cpu_supports("avx2")) kernels.push_back(lineSumsAvx2);
+  if (lineSumsAvx2Built() && processorHasAvx2()) kernels.push_back(lineSumsAvx2);
   unsigned seed = 1;
   // Points around the block size, coordinates around multiples of the eight
   // sums kept together, up to the widest table taken.
