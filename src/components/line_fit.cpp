@@ -32,7 +32,9 @@ void refineLine(const ResidualData& R, const float* weights, std::vector<double>
   const double vv = norm * norm;
 
   std::vector<double> t;
-  R.linePositions(v, b, vv, t);
+  std::vector<double> sx;
+  std::vector<double> sxt;
+  R.lineSums(weights, v, b, vv, t, sx, sxt);
   const size_t m = t.size();
 
   double W = 0.0;
@@ -46,9 +48,6 @@ void refineLine(const ResidualData& R, const float* weights, std::vector<double>
   }
   const double den = W * Stt - St * St;
 
-  std::vector<double> sx;
-  std::vector<double> sxt;
-  R.regressionSums(weights, t, sx, sxt);
   std::vector<double> newV(n, 0.0);
   std::vector<double> newB(n, 0.0);
   bool finite = true;

@@ -30,6 +30,13 @@ class ResidualData {
   // regressionSums of residual_sums.h.
   virtual void regressionSums(const float* weights, const std::vector<double>& t,
                               std::vector<double>& sx, std::vector<double>& sxt) const = 0;
+  // linePositions, then regressionSums with the positions t it found.
+  virtual void lineSums(const float* weights, const std::vector<double>& v,
+                        const std::vector<double>& b, double vv, std::vector<double>& t,
+                        std::vector<double>& sx, std::vector<double>& sxt) const {
+    linePositions(v, b, vv, t);
+    regressionSums(weights, t, sx, sxt);
+  }
   // deflateResiduals of residual_sums.h.
   virtual void deflate(const float* weights, const std::vector<double>& v, double& W, double& S1,
                        double& S2) = 0;
@@ -62,6 +69,11 @@ class TableResiduals : public ResidualData {
                      std::vector<double>& t) const override;
   void regressionSums(const float* weights, const std::vector<double>& t, std::vector<double>& sx,
                       std::vector<double>& sxt) const override;
+  // In one pass over the table when the table is narrow and one thread does
+  // the work, in two otherwise; the same numbers either way.
+  void lineSums(const float* weights, const std::vector<double>& v, const std::vector<double>& b,
+                double vv, std::vector<double>& t, std::vector<double>& sx,
+                std::vector<double>& sxt) const override;
   void deflate(const float* weights, const std::vector<double>& v, double& W, double& S1,
                double& S2) override;
 
@@ -69,6 +81,29 @@ class TableResiduals : public ResidualData {
   void residualRow(std::size_t j, std::size_t from, std::size_t to, float* out) const;
 
  private:
+  // Points whose residuals are formed together, coordinate by coordinate, so
+  // that every operation runs across the points of the block.
+  static constexpr std::size_t kBlock = 64;
+  // Coordinates copied into a block's buffer at a time.
+  static constexpr std::size_t kSlice = 64;
+
+  // out[k] = R[i][first + k] for k < count, given out[k] = x_{first + k}[i].
+  void residualColumn(std::size_t first, std::size_t count, std::size_t i, float* out) const;
+  // out[k] = sum_i (R[i][first + k] - b_i) v_i over the coordinates in order
+  // for k < count (at most one block); with b null, sum_i R[i][first + k] v_i.
+  void blockProducts(std::size_t first, std::size_t count, const double* v, const double* b,
+                     double* out) const;
+  // Copies the table's coordinates [from, to) of the block's points into
+  // columns, coordinate-major: columns[(i - from) * kBlock + k] = x_{first + k}[i].
+  void copyColumns(std::size_t first, std::size_t count, std::size_t from, std::size_t to,
+                   float* columns) const;
+  // lineSums by the kernels of line_sums_kernel.h, for a narrow table.
+  void narrowLineSums(const float* weights, const std::vector<double>& v,
+                      const std::vector<double>& b, double vv, std::vector<double>& t,
+                      std::vector<double>& sx, std::vector<double>& sxt) const;
+  // blockProducts over all points, out[j] for point j.
+  void products(const std::vector<double>& v, const double* b, std::vector<double>& out) const;
+
   const DataTable* table = nullptr;
   std::size_t pointCount = 0;
   std::vector<double> mean;

@@ -101,6 +101,12 @@ void expectSamePasses(const DataTable& table, const std::string& what) {
     formed.regressionSums(weights, t1, sx2, sxt2);
     EXPECT_TRUE(sameBits(sx1, sx2)) << what << ": sums, pass " << pass;
     EXPECT_TRUE(sameBits(sxt1, sxt2)) << what << ": sums with t, pass " << pass;
+    // The step in one call: one pass over a narrow table at one thread.
+    std::vector<double> t3, sx3, sxt3;
+    formed.lineSums(weights, v, b, vv, t3, sx3, sxt3);
+    EXPECT_TRUE(sameBits(t1, t3)) << what << ": positions of the step, pass " << pass;
+    EXPECT_TRUE(sameBits(sx1, sx3) && sameBits(sxt1, sxt3))
+        << what << ": sums of the step, pass " << pass;
     const double norm = vectorNorm(v);
     for (double& x : v) x /= norm;
     double W1, S11, S21, W2, S12, S22;
@@ -140,7 +146,26 @@ TEST(ResidualData, FormedResidualsAndTheirSumsMatchTheStoredOnes) {
     expectSamePasses(table, "unweighted, " + std::to_string(threads) + " threads");
   }
   weigh(table, 2);
-  expectSamePasses(table, "weighted");
+  for (int threads : {1, 2}) {
+    setWorkerThreads(threads);
+    expectSamePasses(table, "weighted, " + std::to_string(threads) + " threads");
+  }
+  // Large enough that the threads really share the points and then the
+  // coordinates.
+  DataTable large = correlatedTable(60000, 13, 12);
+  for (int threads : {2, 3}) {
+    setWorkerThreads(threads);
+    expectSamePasses(large, "60000 points, " + std::to_string(threads) + " threads");
+  }
+  // Wider than the one-pass step takes, and exactly as wide.
+  for (int columns : {64, 70}) {
+    DataTable wide = correlatedTable(700, columns, 10);
+    for (int threads : {1, 3}) {
+      setWorkerThreads(threads);
+      expectSamePasses(
+          wide, std::to_string(columns) + " columns, " + std::to_string(threads) + " threads");
+    }
+  }
   setWorkerThreads(saved);
   // A single column, a single point, and duplicate points.
   expectSamePasses(correlatedTable(50, 1, 3), "one column");
@@ -158,9 +183,13 @@ TEST(ResidualData, ComponentsWithoutASecondCopyAreTheSame) {
     setWorkerThreads(threads);
     expectSameComponents(table, 3, std::to_string(threads) + " threads");
   }
-  setWorkerThreads(saved);
   weigh(table, 8);
-  expectSameComponents(table, 3, "weighted");
+  for (int threads : {1, 2}) {
+    setWorkerThreads(threads);
+    expectSameComponents(table, 3, "weighted, " + std::to_string(threads) + " threads");
+  }
+  setWorkerThreads(saved);
+  expectSameComponents(correlatedTable(3000, 70, 11), 2, "wide table");
   // More components than the points can give, and a table without columns.
   expectSameComponents(correlatedTable(4, 3, 9), 5, "more components than columns");
   DataTable empty;
