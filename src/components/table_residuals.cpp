@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "common/parallel.h"
@@ -88,8 +90,15 @@ bool processorHasAvx2() {
 #endif
 }
 
+// MANIFIT_KERNEL=plain, which forces the plain nearest-node search, forces
+// the plain line sums as well (the search reports a request it cannot meet).
+bool plainRequested() {
+  const char* request = std::getenv("MANIFIT_KERNEL");
+  return request != nullptr && std::strcmp(request, "plain") == 0;
+}
+
 bool useAvx2() {
-  static const bool chosen = lineSumsAvx2Built() && processorHasAvx2();
+  static const bool chosen = lineSumsAvx2Built() && processorHasAvx2() && !plainRequested();
   return chosen;
 }
 
