@@ -72,6 +72,31 @@ int runProjectWithFileSizeLimit(const std::string& folder, rlim_t limit) {
   return status;
 }
 
+// Runs the program in folder with its standard output a pipe that nobody
+// reads any more (as when it is piped into head, which has quit). Returns
+// the raw wait status.
+int runIntoClosedPipe(const std::string& folder) {
+  int ends[2];
+  if (pipe(ends) != 0) return -1;
+  const pid_t child = fork();
+  if (child == 0) {
+    if (chdir(folder.c_str()) != 0) _exit(100);
+    close(ends[0]);
+    const int sink = open("/dev/null", O_WRONLY);
+    dup2(ends[1], 1);
+    dup2(sink, 2);
+    signal(SIGPIPE, SIG_DFL);
+    execl(MANIFIT_BINARY, MANIFIT_BINARY, "-d", iris.c_str(), "-i", "x.ini", "-n", "1", "-o",
+          "m.map", "-p", "m.proj", static_cast<char*>(nullptr));
+    _exit(101);
+  }
+  close(ends[0]);
+  close(ends[1]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  return status;
+}
+
 // The names in folder that begin with prefix.
 std::vector<std::string> entriesStartingWith(const std::string& folder, const std::string& prefix) {
   std::vector<std::string> names;
@@ -129,6 +154,31 @@ TEST(InterruptedRun, ProjectionsPastTheFileSizeLimitAreReportedNotKilled) {
       << readText(folder + "/out");
   EXPECT_EQ(readText(folder + "/p.csv"), "earlier points\n");
   EXPECT_TRUE(entriesStartingWith(folder, kTemporaryPrefix).empty());
+}
+
+}  // namespace manifit
+
+namespace manifit {
+
+TEST(InterruptedRun, AClosedStandardOutputLeavesWholeFilesAndNoTemporaryOnes) {
+  const std::string folder = freshFolder();
+  writeText(folder + "/x.ini", "#ALG1\n");
+  const int status = runIntoClosedPipe(folder);
+  ASSERT_TRUE(WIFEXITED(status)) << "raw wait status " << status;
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_TRUE(entriesStartingWith(folder, kTemporaryPrefix).empty());
+  const std::string manifold = readText(folder + "/m.map");
+  const std::string projections = readText(folder + "/m.proj");
+
+  // The same files as a run whose output is read.
+  const std::string again = freshFolder();
+  writeText(again + "/x.ini", "#ALG1\n");
+  const int complete = runWithFileSizeLimit(again, RLIM_INFINITY);
+  ASSERT_TRUE(WIFEXITED(complete));
+  EXPECT_EQ(WEXITSTATUS(complete), 0);
+  EXPECT_EQ(manifold, readText(again + "/m.map"));
+  EXPECT_EQ(projections, readText(again + "/m.proj"));
+  EXPECT_GT(projections.size(), 150u);
 }
 
 }  // namespace manifit
