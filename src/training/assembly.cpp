@@ -27,6 +27,10 @@ namespace {
 // How many rows ahead the right-hand-side pass asks for the table's rows.
 constexpr size_t kRowsAhead = 8;
 
+// The most sums (nodes x coordinates) the right-hand-side pass keeps a
+// second, per-thread copy of.
+constexpr size_t kLargestOwnSums = size_t{1} << 22;
+
 // a_i = the weight (or the count) of node i's points over the total.
 double dataTerm(const ElasticMap& map, int i) {
   const DataTable& data = *map.data;
@@ -124,6 +128,28 @@ void ElasticMap::markIsolatedNodes() {
   }
 }
 
+namespace {
+
+// The table's rows in order, each added by add(sum, plain, p, from, to) to
+// its owner's sums of coordinates [from, to): node i's at sums + i * stride
+// (and plain + i * stride beside, when plain is not null).
+template <typename Add>
+void sumRows(const std::vector<int>& owner, size_t from, size_t to, double* sums, double* plain,
+             size_t stride, const Add& add, const DataTable& data) {
+  for (size_t p = 0; p < owner.size(); ++p) {
+    // A row read a few points ahead is asked for now.
+    if (p + kRowsAhead < owner.size()) {
+      const float* ahead = data.row(static_cast<int>(p + kRowsAhead));
+      for (size_t k = from; k < to; k += 16) __builtin_prefetch(ahead + k);
+    }
+    if (owner[p] < 0) continue;
+    const size_t at = static_cast<size_t>(owner[p]) * stride;
+    add(sums + at, plain != nullptr ? plain + at : nullptr, static_cast<int>(p), from, to);
+  }
+}
+
+}  // namespace
+
 void ElasticMap::computeAllRhs(std::vector<double>& out, std::vector<double>* pointSums) {
   const int n = grid->nodeCount;
   const size_t dim = static_cast<size_t>(std::max(grid->dimension, 0));
@@ -133,42 +159,55 @@ void ElasticMap::computeAllRhs(std::vector<double>& out, std::vector<double>* po
   const bool plainBeside = pointSums != nullptr && data->weighted;
   if (plainBeside) pointSums->assign(out.size(), 0.0);
   const int lists = std::min(n, static_cast<int>(assignment.lists.size()));
-  // Adds w x_p[k] to the sums of node i, for the coordinates k in [from, to).
-  auto addPoint = [&](int i, int p, size_t from, size_t to) {
-    double* sum = &out[static_cast<size_t>(i) * dim];
+  // Adds w x_p[k] to sum[k - from] (and x_p[k] to plain[k - from] beside),
+  // for the coordinates k in [from, to).
+  auto addPoint = [&](double* sum, double* plain, int p, size_t from, size_t to) {
     const float* x = data->row(p);
     if (data->weighted) {
       const float w = data->weights[static_cast<size_t>(p)];
-      for (size_t k = from; k < to; ++k) sum[k] += x[k] * w;
+      for (size_t k = from; k < to; ++k) sum[k - from] += x[k] * w;
       if (plainBeside) {
-        double* plain = &(*pointSums)[static_cast<size_t>(i) * dim];
-        for (size_t k = from; k < to; ++k) plain[k] += x[k];
+        for (size_t k = from; k < to; ++k) plain[k - from] += x[k];
       }
     } else {
-      for (size_t k = from; k < to; ++k) sum[k] += x[k];
+      for (size_t k = from; k < to; ++k) sum[k - from] += x[k];
     }
   };
   std::vector<int> owner;
   if (pointOwners(assignment, lists, data->pointCount, owner)) {
     // The table read in row order: each node still receives its points in
     // list order, and the rows stream through the cache. The worker threads
-    // take ranges of coordinates.
-    parallelFor(static_cast<long>(dim), static_cast<double>(owner.size()), [&](long from, long to) {
-      for (size_t p = 0; p < owner.size(); ++p) {
-        // A row read a few points ahead is asked for now.
-        if (p + kRowsAhead < owner.size()) {
-          const float* ahead = data->row(static_cast<int>(p + kRowsAhead));
-          for (size_t k = static_cast<size_t>(from); k < static_cast<size_t>(to); k += 16)
-            __builtin_prefetch(ahead + k);
-        }
-        if (owner[p] >= 0)
-          addPoint(owner[p], static_cast<int>(p), static_cast<size_t>(from),
-                   static_cast<size_t>(to));
-      }
-    });
+    // take ranges of coordinates; each sums into a block of its own (two
+    // threads writing the same cache line would stall each other on every
+    // point), unless the sums are too large to hold twice.
+    const bool ownBlocks = out.size() <= kLargestOwnSums;
+    parallelFor(static_cast<long>(dim), static_cast<double>(owner.size()),
+                [&](long first, long last) {
+                  const size_t from = static_cast<size_t>(first);
+                  const size_t to = static_cast<size_t>(last);
+                  if (out.empty()) return;  // no nodes
+                  if (!ownBlocks || to - from == dim) {
+                    // Node i's sums of coordinates [from, to) at out[i * dim + from].
+                    sumRows(owner, from, to, out.data() + from,
+                            plainBeside ? pointSums->data() + from : nullptr, dim, addPoint, *data);
+                    return;
+                  }
+                  const size_t width = to - from;
+                  std::vector<double> ownSums(static_cast<size_t>(n) * width, 0.0);
+                  std::vector<double> ownPlain(plainBeside ? ownSums.size() : 0, 0.0);
+                  sumRows(owner, from, to, ownSums.data(), plainBeside ? ownPlain.data() : nullptr,
+                          width, addPoint, *data);
+                  for (size_t i = 0; i < static_cast<size_t>(n); ++i) {
+                    std::copy_n(&ownSums[i * width], width, &out[i * dim + from]);
+                    if (plainBeside)
+                      std::copy_n(&ownPlain[i * width], width, &(*pointSums)[i * dim + from]);
+                  }
+                });
   } else {
     for (int i = 0; i < lists; ++i) {
-      for (int p : assignment.lists[static_cast<size_t>(i)]) addPoint(i, p, 0, dim);
+      double* sum = &out[static_cast<size_t>(i) * dim];
+      double* plain = plainBeside ? &(*pointSums)[static_cast<size_t>(i) * dim] : nullptr;
+      for (int p : assignment.lists[static_cast<size_t>(i)]) addPoint(sum, plain, p, 0, dim);
     }
   }
   if (pointSums != nullptr && !data->weighted) *pointSums = out;
