@@ -141,7 +141,9 @@ void TableResiduals::narrowLineSums(const float* weights, const std::vector<doub
   LineSumsPart all;
   all.end = in.points;
   all.to = in.coordinates;
-  if (workerThreads() == 1) {
+  // Split between threads the step takes two passes over the table instead
+  // of one, so two threads do no better than one.
+  if (workerThreads() <= 2) {
     lineSumsKernel(in, all, t.data(), sx.data(), sxt.data());
     return;
   }
