@@ -167,6 +167,9 @@ struct Training {
 
   Status finish(FitResult& result) {
     map.assignPoints();
+    // The search's bounds are of no further use: their memory goes back
+    // before the outputs are formed.
+    map.releaseSearch();
     const double finalError = map.trainingRms();
     if (!std::isfinite(finalError) || !allNodesFinite(*grid)) {
       return Status::failure(

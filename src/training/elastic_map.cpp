@@ -12,6 +12,10 @@ void ElasticMap::setData(DataTable& table) {
   pointSearch.reset();
 }
 
+void ElasticMap::releaseSearch() {
+  pointSearch = PrunedSearch();
+}
+
 void ElasticMap::setTestData(DataTable& table) {
   testData = &table;
 }

@@ -59,6 +59,8 @@ class ElasticMap {
 
   void setData(DataTable& table);
   void setTestData(DataTable& table);
+  // Frees the search's bounds (the next assignment starts afresh).
+  void releaseSearch();
   void setGrid(Grid& adopted);
   void setReferenceGrid(Grid& reference);
   void setSystem(SparseSystem& linearSystem);
