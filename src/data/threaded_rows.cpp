@@ -29,7 +29,7 @@ struct Piece {
   int64_t words = 0;
   int64_t first = 0;  // index of its first word among the table's numbers
   int lineBreaks = 0;
-  bool plain = true;  // no NUL byte, no over-long word, every word a finite number
+  bool plain = true;  // no over-long word, every word a finite number
 };
 
 // Cuts [0, length) into count pieces, each boundary moved forward to a blank
@@ -49,8 +49,9 @@ std::vector<Piece> cutPieces(const char* text, size_t length, int count) {
   return pieces;
 }
 
-// First pass: the words and line breaks of a piece; a NUL byte or a word
-// longer than the word-by-word reading takes makes it not plain.
+// First pass: the words and line breaks of a piece; a word longer than the
+// word-by-word reading takes makes it not plain. (A word holding a NUL byte
+// never converts, so the second pass finds it.)
 void countPiece(const char* text, Piece& piece) {
   size_t p = piece.begin;
   while (p < piece.end) {
@@ -60,9 +61,7 @@ void countPiece(const char* text, Piece& piece) {
       continue;
     }
     const size_t start = p;
-    for (; p < piece.end && !isWordBlank(text[p]); ++p) {
-      if (text[p] == '\0') piece.plain = false;
-    }
+    while (p < piece.end && !isWordBlank(text[p])) ++p;
     if (p - start > WordStream::kMaxWordLength) piece.plain = false;
     ++piece.words;
   }
