@@ -1,5 +1,6 @@
 #include "data/threaded_rows.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
@@ -14,7 +15,7 @@ namespace manifit {
 
 namespace {
 
-constexpr size_t kDefaultChunkBytes = size_t{4} << 20;
+constexpr size_t kDefaultChunkBytes = size_t{2} << 20;
 
 std::atomic<size_t> chunkBytes{kDefaultChunkBytes};
 
@@ -22,37 +23,37 @@ std::atomic<size_t> chunkBytes{kDefaultChunkBytes};
 // chunks come here, so every piece is worth a thread.
 constexpr double kPieceCost = 1.0e9;
 
-// One piece of a chunk, [begin, end), and what the passes found in it.
+// One piece of a chunk, [begin, end), and what its reading found.
 struct Piece {
   size_t begin = 0;
   size_t end = 0;
-  int64_t words = 0;
-  int64_t first = 0;  // index of its first word among the table's numbers
+  std::vector<float> numbers;  // its words converted, in order
   int lineBreaks = 0;
-  bool plain = true;  // no over-long word, every word a finite number
+  bool plain = true;  // every word a finite number the word-by-word reading takes
 };
 
-// Cuts [0, length) into count pieces, each boundary moved forward to a blank
+// Cuts [0, length) into the pieces, each boundary moved forward to a blank
 // so that no word is cut.
-std::vector<Piece> cutPieces(const char* text, size_t length, int count) {
-  std::vector<Piece> pieces(static_cast<size_t>(count));
+void cutPieces(const char* text, size_t length, std::vector<Piece>& pieces) {
+  const size_t count = pieces.size();
   size_t begin = 0;
-  for (int k = 0; k < count; ++k) {
-    size_t end = length / static_cast<size_t>(count) * static_cast<size_t>(k + 1);
-    if (k == count - 1) end = length;
-    end = std::max(end, begin);
+  for (size_t k = 0; k < count; ++k) {
+    size_t end = k + 1 == count ? length : std::max(begin, length / count * (k + 1));
     while (end < length && !isWordBlank(text[end])) ++end;
-    pieces[static_cast<size_t>(k)].begin = begin;
-    pieces[static_cast<size_t>(k)].end = end;
+    pieces[k].begin = begin;
+    pieces[k].end = end;
     begin = end;
   }
-  return pieces;
 }
 
-// First pass: the words and line breaks of a piece; a word longer than the
-// word-by-word reading takes makes it not plain. (A word holding a NUL byte
-// never converts, so the second pass finds it.)
-void countPiece(const char* text, Piece& piece) {
+// The words of a piece converted one by one, and its line breaks counted; it
+// stops, not plain, at a word longer than the word-by-word reading takes or
+// one that is not a finite number (a word holding a NUL byte never converts).
+void readPiece(const char* text, Piece& piece) {
+  piece.numbers.clear();
+  piece.numbers.reserve((piece.end - piece.begin) / 2 + 1);  // pages are touched only as used
+  piece.lineBreaks = 0;
+  piece.plain = true;
   size_t p = piece.begin;
   while (p < piece.end) {
     if (isWordBlank(text[p])) {
@@ -62,40 +63,21 @@ void countPiece(const char* text, Piece& piece) {
     }
     const size_t start = p;
     while (p < piece.end && !isWordBlank(text[p])) ++p;
-    if (p - start > WordStream::kMaxWordLength) piece.plain = false;
-    ++piece.words;
-  }
-}
-
-// Second pass: the piece's words converted into numbers[first...]; a word
-// that is not a finite number makes it not plain.
-void parsePiece(const char* text, float* numbers, Piece& piece) {
-  float* out = numbers + piece.first;
-  size_t p = piece.begin;
-  while (p < piece.end) {
-    if (isWordBlank(text[p])) {
-      ++p;
-      continue;
-    }
-    const size_t start = p;
-    while (p < piece.end && !isWordBlank(text[p])) ++p;
-    if (!parseFloatFast(text + start, p - start, *out) || !std::isfinite(*out)) {
+    float value = 0.0f;
+    if (p - start > WordStream::kMaxWordLength || !parseFloatFast(text + start, p - start, value) ||
+        !std::isfinite(value)) {
       piece.plain = false;
       return;
     }
-    ++out;
+    piece.numbers.push_back(value);
   }
 }
 
-// Runs step on every piece, one piece per thread.
-template <typename Step>
-void forEachPiece(std::vector<Piece>& pieces, const Step& step) {
-  parallelFor(static_cast<long>(pieces.size()), kPieceCost, [&pieces, &step](long begin, long end) {
-    for (long k = begin; k < end; ++k) step(pieces[static_cast<size_t>(k)]);
+// Reads every piece, one piece per thread; false unless all are plain.
+bool readPieces(const char* text, std::vector<Piece>& pieces) {
+  parallelFor(static_cast<long>(pieces.size()), kPieceCost, [text, &pieces](long begin, long end) {
+    for (long k = begin; k < end; ++k) readPiece(text, pieces[static_cast<size_t>(k)]);
   });
-}
-
-bool allPlain(const std::vector<Piece>& pieces) {
   for (const Piece& piece : pieces) {
     if (!piece.plain) return false;
   }
@@ -118,6 +100,7 @@ RowsProgress readRowsThreaded(const std::string& path, RowsProgress from, DataTa
   const int64_t total = static_cast<int64_t>(table.pointCount) * table.dimension;
   std::vector<char> chunk(chunkBytes.load());
   size_t kept = 0;  // the start of a word cut by the last chunk's end
+  std::vector<Piece> pieces(static_cast<size_t>(workerThreads()));
   RowsProgress done = from;
   for (;;) {
     const size_t room = chunk.size() - kept;
@@ -127,24 +110,18 @@ RowsProgress readRowsThreaded(const std::string& path, RowsProgress from, DataTa
     while (cut > 0 && !isWordBlank(chunk[cut - 1])) --cut;
     if (cut == 0) return done;  // one word fills the chunk
 
-    std::vector<Piece> pieces = cutPieces(chunk.data(), cut, workerThreads());
-    forEachPiece(pieces, [&chunk](Piece& piece) { countPiece(chunk.data(), piece); });
+    cutPieces(chunk.data(), cut, pieces);
+    if (!readPieces(chunk.data(), pieces)) return done;
     int64_t words = 0;
-    int lineBreaks = 0;
-    for (Piece& piece : pieces) {
-      piece.first = done.numbers + words;
-      words += piece.words;
-      lineBreaks += piece.lineBreaks;
+    for (const Piece& piece : pieces) words += static_cast<int64_t>(piece.numbers.size());
+    if (done.numbers + words >= total) return done;
+    float* out = table.storage.data() + done.numbers;
+    for (const Piece& piece : pieces) {
+      out = std::copy(piece.numbers.begin(), piece.numbers.end(), out);
+      done.line += piece.lineBreaks;
     }
-    if (!allPlain(pieces) || done.numbers + words >= total) return done;
-    float* numbers = table.storage.data();
-    forEachPiece(pieces,
-                 [&chunk, numbers](Piece& piece) { parsePiece(chunk.data(), numbers, piece); });
-    if (!allPlain(pieces)) return done;
-
     done.numbers += words;
     done.offset += cut;
-    done.line += lineBreaks;
     kept = chunk.size() - cut;
     std::memmove(chunk.data(), chunk.data() + cut, kept);
   }

@@ -31,7 +31,7 @@ bool worthThreading(size_t restBytes);
 // messages.
 RowsProgress readRowsThreaded(const std::string& path, RowsProgress from, DataTable& table);
 
-// For tests: the chunk size in bytes (0 restores the default of 4 MB).
+// For tests: the chunk size in bytes (0 restores the default of 2 MB).
 void setTableChunkBytes(size_t bytes);
 
 }  // namespace manifit
