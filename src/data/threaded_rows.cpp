@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "common/input_file.h"
@@ -73,11 +74,19 @@ void readPiece(const char* text, Piece& piece) {
   }
 }
 
-// Reads every piece, one piece per thread; false unless all are plain.
+// Reads every piece, one piece per thread; false unless all are plain (or
+// when memory for a piece's numbers ran out: the word-by-word reading needs
+// none).
 bool readPieces(const char* text, std::vector<Piece>& pieces) {
-  parallelFor(static_cast<long>(pieces.size()), kPieceCost, [text, &pieces](long begin, long end) {
-    for (long k = begin; k < end; ++k) readPiece(text, pieces[static_cast<size_t>(k)]);
-  });
+  try {
+    parallelFor(static_cast<long>(pieces.size()), kPieceCost,
+                [text, &pieces](long begin, long end) {
+                  for (long k = begin; k < end; ++k)
+                    readPiece(text, pieces[static_cast<size_t>(k)]);
+                });
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
   for (const Piece& piece : pieces) {
     if (!piece.plain) return false;
   }
