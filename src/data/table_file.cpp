@@ -89,32 +89,34 @@ Status readTableHeader(WordStream& words, const char* name, const Status& unread
 // each a finite float.
 Status readTableRows(WordStream& words, const char* name, const Status& unreadable, int64_t first,
                      DataTable& loaded) {
+  const int points = loaded.pointCount;
   const int columns = loaded.dimension;
-  const int64_t total = static_cast<int64_t>(loaded.pointCount) * columns;
   const char* word = nullptr;
   size_t length = 0;
-  for (int64_t k = first; k < total; ++k) {
-    const int i = static_cast<int>(k / columns);
-    const int j = static_cast<int>(k % columns);
-    float& x = loaded.row(i)[j];
-    if (!words.next(word, length)) {
-      if (!words.good()) return unreadable;
-      const std::string problem = stopMessage(words, "Table file", name);
-      if (!problem.empty()) return Status::failure(problem);
-      return Status::failure(formatMessage(
-          "Table file %s: point %i, coordinate %i is missing (the file ends after %lld of %lld "
-          "numbers).\n",
-          name, i + 1, j + 1, static_cast<long long>(k), static_cast<long long>(total)));
-    }
-    if (!parseFloatFast(word, length, x)) {
-      return Status::failure(formatMessage(
-          "Table file %s, line %i: point %i, coordinate %i is not a number: \"%s\".\n", name,
-          words.line, i + 1, j + 1, quoteWord(word, length).c_str()));
-    }
-    if (!std::isfinite(x)) {
-      return Status::failure(formatMessage(
-          "Table file %s, line %i: point %i, coordinate %i is not a finite number: \"%s\".\n", name,
-          words.line, i + 1, j + 1, quoteWord(word, length).c_str()));
+  int firstColumn = static_cast<int>(first % columns);
+  for (int i = static_cast<int>(first / columns); i < points; ++i, firstColumn = 0) {
+    float* x = loaded.row(i);
+    for (int j = firstColumn; j < columns; ++j) {
+      if (!words.next(word, length)) {
+        if (!words.good()) return unreadable;
+        const std::string problem = stopMessage(words, "Table file", name);
+        if (!problem.empty()) return Status::failure(problem);
+        return Status::failure(formatMessage(
+            "Table file %s: point %i, coordinate %i is missing (the file ends after %lld of %lld "
+            "numbers).\n",
+            name, i + 1, j + 1, static_cast<long long>(i) * columns + j,
+            static_cast<long long>(points) * columns));
+      }
+      if (!parseFloatFast(word, length, x[j])) {
+        return Status::failure(formatMessage(
+            "Table file %s, line %i: point %i, coordinate %i is not a number: \"%s\".\n", name,
+            words.line, i + 1, j + 1, quoteWord(word, length).c_str()));
+      }
+      if (!std::isfinite(x[j])) {
+        return Status::failure(formatMessage(
+            "Table file %s, line %i: point %i, coordinate %i is not a finite number: \"%s\".\n",
+            name, words.line, i + 1, j + 1, quoteWord(word, length).c_str()));
+      }
     }
   }
   return Status::success();
