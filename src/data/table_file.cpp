@@ -9,6 +9,7 @@
 #include "data/data_table.h"
 #include "data/message.h"
 #include "data/text_words.h"
+#include "data/threaded_rows.h"
 #include "data/word_stream.h"
 
 namespace manifit {
@@ -84,16 +85,18 @@ Status readTableHeader(WordStream& words, const char* name, const Status& unread
   return Status::success();
 }
 
-// The numbers of the table's rows, point after point, each a finite float.
-Status readTableRows(WordStream& words, const char* name, const Status& unreadable,
+// The numbers of the table's rows from number `first` on, point after point,
+// each a finite float.
+Status readTableRows(WordStream& words, const char* name, const Status& unreadable, int64_t first,
                      DataTable& loaded) {
   const int points = loaded.pointCount;
   const int columns = loaded.dimension;
   const char* word = nullptr;
   size_t length = 0;
-  for (int i = 0; i < points; ++i) {
+  int firstColumn = static_cast<int>(first % columns);
+  for (int i = static_cast<int>(first / columns); i < points; ++i, firstColumn = 0) {
     float* x = loaded.row(i);
-    for (int j = 0; j < columns; ++j) {
+    for (int j = firstColumn; j < columns; ++j) {
       if (!words.next(word, length)) {
         if (!words.good()) return unreadable;
         const std::string problem = stopMessage(words, "Table file", name);
@@ -119,6 +122,23 @@ Status readTableRows(WordStream& words, const char* name, const Status& unreadab
   return Status::success();
 }
 
+// A large file's numbers are read on the worker threads as far as they are
+// plain; rest, opened there, reads on word by word (words does when no thread
+// took part).
+Status readTableNumbers(WordStream& words, const std::string& path, const Status& unreadable,
+                        WordStream& rest, DataTable& loaded) {
+  RowsProgress done{0, words.offset(), words.line};
+  WordStream* stream = &words;
+  if (words.sizeKnown() && words.size() > done.offset &&
+      worthThreading(words.size() - done.offset)) {
+    done = readRowsThreaded(path, done, loaded);
+    if (!rest.open(path, done.offset)) return unreadable;
+    rest.line = done.line;
+    stream = &rest;
+  }
+  return readTableRows(*stream, path.c_str(), unreadable, done.numbers, loaded);
+}
+
 }  // namespace
 
 // The file streams through a bounded buffer, so only the table itself is
@@ -135,11 +155,13 @@ Status DataTable::readTable(const std::string& path) {
   if (!header.ok()) return header;
   DataTable loaded;
   loaded.allocateRows(points, columns);
-  const Status read = readTableRows(words, name, unreadable, loaded);
+  WordStream rest;
+  const Status read = readTableNumbers(words, path, unreadable, rest, loaded);
   if (!read.ok()) return read;
+  WordStream& after = rest.isOpen() ? rest : words;
   const char* word = nullptr;
   size_t length = 0;
-  if (words.next(word, length)) {
+  if (after.next(word, length)) {
     // Numbers beyond the declared points usually mean a wrong header; other
     // text (a note at the end of the file) is only mentioned.
     float value = 0.0f;
@@ -147,12 +169,12 @@ Status DataTable::readTable(const std::string& path) {
       warn(
           "Table file %s, line %i: more numbers follow the %i points of %i coordinates that the "
           "header declares; they are not read.\n",
-          name, words.line, points, columns);
+          name, after.line, points, columns);
     } else {
       warn(
           "Table file %s, line %i: text (\"%s\") follows the %i points of %i coordinates that "
           "the header declares; it is not read.\n",
-          name, words.line, quoteWord(word, length).c_str(), points, columns);
+          name, after.line, quoteWord(word, length).c_str(), points, columns);
     }
   }
   // The file's rows replace whatever the table held; attached statistics stay.

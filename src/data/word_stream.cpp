@@ -12,17 +12,13 @@ namespace {
 
 constexpr size_t kPiece = size_t{1} << 20;
 
-bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
 }  // namespace
 
-bool WordStream::open(const std::string& path) {
+bool WordStream::open(const std::string& path, size_t offset) {
   file = openInputFile(path);
   if (!file) return false;
   // The length of a regular file bounds what its header may declare; other
@@ -33,14 +29,18 @@ bool WordStream::open(const std::string& path) {
     if (std::fseek(file.get(), 0, SEEK_SET) != 0) length = -1;
   }
   if (length < 0) {
+    if (offset > 0) return false;
     std::clearerr(file.get());
     buffer.assign(kPiece + 1, '\0');
   } else {
     // A small file gets a buffer of its own size (one byte more than the
     // file, so the first read already sees its end).
     fileSize = static_cast<size_t>(length);
+    if (offset > fileSize || std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) != 0)
+      return false;
     lengthKnown = true;
-    buffer.assign(std::min(kPiece, fileSize + 1) + 1, '\0');
+    readSoFar = offset;
+    buffer.assign(std::min(kPiece, fileSize - offset + 1) + 1, '\0');
   }
   refill(0);
   return !failed;
@@ -73,7 +73,7 @@ bool WordStream::refill(size_t keepFrom) {
 bool WordStream::next(const char*& word, size_t& length) {
   if (stop != WordStreamEnd::none) return false;
   for (;;) {
-    while (position < filled && isBlank(buffer[position])) {
+    while (position < filled && isWordBlank(buffer[position])) {
       if (buffer[position] == '\n') ++line;
       ++position;
     }
@@ -83,7 +83,8 @@ bool WordStream::next(const char*& word, size_t& length) {
   }
   size_t start = position;
   for (;;) {
-    while (position < filled && !isBlank(buffer[position]) && buffer[position] != '\0') ++position;
+    while (position < filled && !isWordBlank(buffer[position]) && buffer[position] != '\0')
+      ++position;
     if (position - start > kMaxWordLength) return finish(WordStreamEnd::longWord);
     if (position < filled || atEnd) break;
     // The word may go on in the next piece.

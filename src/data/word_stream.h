@@ -11,6 +11,11 @@
 
 namespace manifit {
 
+// Whether c separates words: a space, a tab or a line break of any kind.
+inline bool isWordBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
 // Why next() found no further word.
 enum class WordStreamEnd { none, endOfFile, readError, nulByte, longWord };
 
@@ -23,8 +28,10 @@ class WordStream {
 
   // Opens the file and reads its first piece; false when it cannot be
   // opened or read. Nothing beyond the words asked for is ever read, so a
-  // device or a pipe without end is safe.
-  bool open(const std::string& path);
+  // device or a pipe without end is safe. A regular file may be read from a
+  // byte offset on, which must lie between two words (line then counts from
+  // where the caller sets it).
+  bool open(const std::string& path, size_t offset = 0);
 
   // The next word: a pointer to its first character and its length. The
   // word stays valid until the next call and is followed in memory by a blank
@@ -32,6 +39,9 @@ class WordStream {
   // read, at a NUL byte (text holds none) and at a word longer than
   // kMaxWordLength; end() tells which.
   bool next(const char*& word, size_t& length);
+
+  // Whether a file was opened.
+  bool isOpen() const { return file != nullptr; }
 
   // False once a read of the file has failed.
   bool good() const { return !failed; }
@@ -41,6 +51,9 @@ class WordStream {
   // Whether the length of the file is known (a regular file) and what it is.
   bool sizeKnown() const { return lengthKnown; }
   size_t size() const { return fileSize; }
+
+  // The file offset just past the word last returned.
+  size_t offset() const { return readSoFar - (filled - position); }
 
  private:
   FilePointer file;
