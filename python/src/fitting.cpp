@@ -59,7 +59,7 @@ py::dict fit(const py::handle& tableValue, const py::object& weightsValue, const
     }
     view.weights = weights.data();
   }
-  const GridSpec spec = gridFromDict(grid);
+  const GridSpec shape = gridFromDict(grid);
   const Schedule schedule = scheduleOf(stages);
   ProgressRelay relay(progress);
   FitOptions run;
@@ -71,7 +71,7 @@ py::dict fit(const py::handle& tableValue, const py::object& weightsValue, const
   FitResult result;
   {
     py::gil_scoped_release release;
-    result = manifit::fit(view, spec, schedule, run);
+    result = manifit::fit(view, shape, schedule, run);
   }
   relay.raisePending();
   if (!result.ok()) throw py::value_error(trimmed(result.failure.message));

@@ -76,10 +76,15 @@ void deflateResiduals(Residuals& R, const float* weights, const std::vector<doub
       for (size_t j = from; j < to; ++j) x[j] = static_cast<float>(x[j] - p[j] * vi);
     }
   });
+  weightedMoments(weights, p, W, S1, S2);
+}
+
+void weightedMoments(const float* weights, const std::vector<double>& p, double& W, double& S1,
+                     double& S2) {
   W = 0.0;
   S1 = 0.0;
   S2 = 0.0;
-  for (size_t j = 0; j < m; ++j) {
+  for (size_t j = 0; j < p.size(); ++j) {
     const float w = weightOf(weights, j);
     W += w;
     S1 += w * p[j];

@@ -20,4 +20,9 @@ void regressionSums(const Residuals& R, const float* weights, const std::vector<
 void deflateResiduals(Residuals& R, const float* weights, const std::vector<double>& v, double& W,
                       double& S1, double& S2);
 
+// W, S1 and S2 sum w_j, w_j p_j and (w_j p_j) p_j over the points j of p in
+// order (w_j = 1 without weights).
+void weightedMoments(const float* weights, const std::vector<double>& p, double& W, double& S1,
+                     double& S2);
+
 }  // namespace manifit

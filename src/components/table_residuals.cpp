@@ -6,6 +6,7 @@
 #include "common/parallel.h"
 #include "components/line_sums_kernel.h"
 #include "components/residual_data.h"
+#include "components/residual_sums.h"
 #include "data/data_table.h"
 
 namespace manifit {
@@ -228,18 +229,9 @@ void TableResiduals::regressionSums(const float* weights, const std::vector<doub
 
 void TableResiduals::deflate(const float* weights, const std::vector<double>& v, double& W,
                              double& S1, double& S2) {
-  const size_t m = points();
   std::vector<double> p;
   products(v, nullptr, p);
-  W = 0.0;
-  S1 = 0.0;
-  S2 = 0.0;
-  for (size_t j = 0; j < m; ++j) {
-    const float w = weightOf(weights, j);
-    W += w;
-    S1 += w * p[j];
-    S2 += w * p[j] * p[j];
-  }
+  weightedMoments(weights, p, W, S1, S2);
   directions.push_back(v);
   positions.push_back(std::move(p));
 }

@@ -1,4 +1,4 @@
-// The library's training: the grid of a specification placed along the
+// The library's training: the grid a caller describes, placed along the
 // principal components and trained by the schedule.
 #include "driver/library_train.h"
 

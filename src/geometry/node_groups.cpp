@@ -43,22 +43,36 @@ std::vector<int> spreadSeeds(const float* cache, int nodeCount, int dimension, i
   return seeds;
 }
 
+// The nearest to node j of the centres g that allowed(g) admits (ties to the
+// lower centre; the first admitted one when no distance is below infinity),
+// -1 when none is admitted; gap receives its squared distance.
+template <typename Allowed>
+int nearestCentre(const float* cache, int j, int dimension, const std::vector<float>& centres,
+                  const Allowed& allowed, double& gap) {
+  const int count = static_cast<int>(centres.size() / static_cast<size_t>(dimension));
+  int nearest = -1;
+  int first = -1;
+  gap = std::numeric_limits<double>::infinity();
+  for (int g = 0; g < count; ++g) {
+    if (!allowed(g)) continue;
+    if (first < 0) first = g;
+    const double d =
+        squaredGap(rowOf(cache, j, dimension), rowOf(centres.data(), g, dimension), dimension);
+    if (d < gap) {
+      gap = d;
+      nearest = g;
+    }
+  }
+  return nearest >= 0 ? nearest : first;
+}
+
 // Each node to its nearest centre (ties to the lower centre).
 void assignToCentres(const float* cache, int nodeCount, int dimension,
                      const std::vector<float>& centres, std::vector<int>& groupOf) {
-  const int count = static_cast<int>(centres.size() / static_cast<size_t>(dimension));
+  double gap = 0.0;
   for (int j = 0; j < nodeCount; ++j) {
-    double best = std::numeric_limits<double>::infinity();
-    int nearest = 0;
-    for (int g = 0; g < count; ++g) {
-      const double d =
-          squaredGap(rowOf(cache, j, dimension), rowOf(centres.data(), g, dimension), dimension);
-      if (d < best) {
-        best = d;
-        nearest = g;
-      }
-    }
-    groupOf[static_cast<size_t>(j)] = nearest;
+    groupOf[static_cast<size_t>(j)] = nearestCentre(
+        cache, j, dimension, centres, [](int) { return true; }, gap);
   }
 }
 
@@ -89,21 +103,12 @@ void assignWithCapacity(const float* cache, int nodeCount, int dimension,
                         const std::vector<float>& centres, int capacity,
                         std::vector<int>& groupOf) {
   const int count = static_cast<int>(centres.size() / static_cast<size_t>(dimension));
+  const auto any = [](int) { return true; };
   std::vector<double> nearestGap(static_cast<size_t>(nodeCount));
   std::vector<int> wanted(static_cast<size_t>(nodeCount));
   for (int j = 0; j < nodeCount; ++j) {
-    double best = std::numeric_limits<double>::infinity();
-    int nearest = 0;
-    for (int g = 0; g < count; ++g) {
-      const double d =
-          squaredGap(rowOf(cache, j, dimension), rowOf(centres.data(), g, dimension), dimension);
-      if (d < best) {
-        best = d;
-        nearest = g;
-      }
-    }
-    nearestGap[static_cast<size_t>(j)] = best;
-    wanted[static_cast<size_t>(j)] = nearest;
+    wanted[static_cast<size_t>(j)] =
+        nearestCentre(cache, j, dimension, centres, any, nearestGap[static_cast<size_t>(j)]);
   }
   std::vector<int> order(static_cast<size_t>(nodeCount));
   for (int j = 0; j < nodeCount; ++j) order[static_cast<size_t>(j)] = j;
@@ -111,21 +116,11 @@ void assignWithCapacity(const float* cache, int nodeCount, int dimension,
     return nearestGap[static_cast<size_t>(a)] < nearestGap[static_cast<size_t>(b)];
   });
   std::vector<int> room(static_cast<size_t>(count), capacity);
+  const auto hasRoom = [&](int g) { return room[static_cast<size_t>(g)] > 0; };
+  double gap = 0.0;
   for (int j : order) {
     int g = wanted[static_cast<size_t>(j)];
-    if (room[static_cast<size_t>(g)] == 0) {
-      double best = std::numeric_limits<double>::infinity();
-      g = -1;
-      for (int h = 0; h < count; ++h) {
-        if (room[static_cast<size_t>(h)] == 0) continue;
-        const double d =
-            squaredGap(rowOf(cache, j, dimension), rowOf(centres.data(), h, dimension), dimension);
-        if (g < 0 || d < best) {
-          best = d;
-          g = h;
-        }
-      }
-    }
+    if (!hasRoom(g)) g = nearestCentre(cache, j, dimension, centres, hasRoom, gap);
     --room[static_cast<size_t>(g)];
     groupOf[static_cast<size_t>(j)] = g;
   }
